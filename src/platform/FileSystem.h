@@ -1,0 +1,76 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <optional>
+#include <vector>
+
+namespace miravel {
+
+class WildcardPattern;
+
+// What the table needs to know of one file; times are seconds since the epoch.
+struct FileStat {
+    qint64 size = 0;
+    qint64 createdSecs = 0;  // birth time where the file system keeps one, else modification time
+    qint64 modifiedSecs = 0;
+};
+
+struct ListedFile {
+    QString name;  // decoded losslessly (FileNameCodec)
+    FileStat stat;
+};
+
+struct FolderListing {
+    bool ok = false;
+    QString error;  // the system's description when !ok
+    std::vector<ListedFile> files;
+};
+
+struct RenameOutcome {
+    enum class Kind { Renamed, NothingToDo, Failed };
+    Kind kind = Kind::Failed;
+    QString error;  // the system's description when Failed
+    bool Succeeded() const { return kind == Kind::Renamed; }
+};
+
+// Owns every system call on files. Paths are QStrings decoded with FileNameCodec and encoded
+// back to their original bytes for each call.
+class FileSystem {
+public:
+    virtual ~FileSystem() = default;
+
+    // Regular files of the folder (and symbolic links to regular files, with their target's
+    // size and times) whose names match the pattern; sub-folders, dangling links and files
+    // that cannot be read are left out. Order unspecified.
+    virtual FolderListing ListFiles(const QString& folder, const WildcardPattern& pattern) const;
+    // Names of the sub-folders of a folder, unsorted; empty on failure.
+    virtual QStringList ListFolders(const QString& folder) const;
+    // Empty when the folder can be opened for listing, else the system's description.
+    virtual QString FolderAccessError(const QString& folder) const;
+    virtual std::optional<FileStat> StatFile(const QString& path) const;
+    virtual bool FolderExists(const QString& path) const;
+    // True for a regular file (or a link to one); false for folders and on any failure.
+    virtual bool FileExists(const QString& path) const;
+    // Roots of the mounted volumes a user can browse ("/" and the home folder's volume at
+    // least), sorted.
+    virtual QStringList DriveRoots() const;
+
+    // Renames folder/oldName to folder/newName without ever replacing an existing file,
+    // however the race goes. newName must be a bare name. Renaming a file to its own name
+    // (or to a hard-link alias of itself) is NothingToDo. Case-only renames work on file
+    // systems that ignore case.
+    virtual RenameOutcome RenameInFolder(const QString& folder, const QString& oldName,
+                                         const QString& newName);
+
+    // Test seams: called just before the rename system call; and, when set, the no-replace
+    // rename reports EINVAL as on file systems that lack it.
+    std::function<void(const QString& oldPath, const QString& newPath)> beforeRenameHook;
+    bool simulateNoReplaceUnsupported = false;
+};
+
+// "folder" + exactly one separator.
+QString FolderPrefix(const QString& folder);
+
+}  // namespace miravel

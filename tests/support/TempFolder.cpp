@@ -1,0 +1,58 @@
+#include "TempFolder.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTest>
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace miravel::test {
+
+TempFolder::TempFolder() { QVERIFY(dir_.isValid()); }
+
+void TempFolder::MakeFile(const QString& name, qint64 size, const QByteArray& fill) {
+    MakeFileRaw(QFile::encodeName(name), size);
+    if (size > 0 && size <= 4 * 1024 * 1024 && !fill.isEmpty()) {
+        QFile file(FilePath(name));
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        QByteArray content;
+        content.reserve(size);
+        while (content.size() < size) content.append(fill);
+        content.truncate(size);
+        file.write(content);
+    }
+}
+
+void TempFolder::MakeFileRaw(const QByteArray& name, qint64 size) {
+    const QByteArray full = QFile::encodeName(path()) + "/" + name;
+    const int fd = ::open(full.constData(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    QVERIFY2(fd >= 0, full.constData());
+    if (size > 0) QVERIFY(::ftruncate(fd, size) == 0);
+    ::close(fd);
+}
+
+void TempFolder::MakeFolder(const QString& name) { QVERIFY(QDir(path()).mkpath(name)); }
+
+void TempFolder::SetModified(const QString& name, const QDateTime& when) {
+    QFile file(FilePath(name));
+    QVERIFY(file.open(QIODevice::ReadWrite));
+    QVERIFY(file.setFileTime(when, QFileDevice::FileModificationTime));
+}
+
+QByteArray TempFolder::Content(const QString& name) const {
+    QFile file(FilePath(name));
+    if (!file.open(QIODevice::ReadOnly)) return {};
+    return file.readAll();
+}
+
+QStringList TempFolder::Names() const {
+    QStringList names = QDir(path()).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot |
+                                               QDir::Hidden | QDir::System);
+    names.sort();
+    return names;
+}
+
+bool TempFolder::Exists(const QString& name) const { return QFileInfo::exists(FilePath(name)); }
+
+}  // namespace miravel::test
