@@ -1,0 +1,130 @@
+#include "platform/FileSystem.h"
+
+#include <fcntl.h>
+#include <cerrno>
+
+#include "files/WildcardPattern.h"
+#include "platform/FileNameCodec.h"
+#include "platform/FileStatus.h"
+#include "platform/FolderReader.h"
+#include "platform/SystemErrorText.h"
+
+namespace miravel {
+
+namespace {
+
+enum class EntryKind { Folder, NotAFolder, Unknown };
+
+// What the folder entry itself says, so that most entries need no stat call to be sorted
+// into files and folders.
+EntryKind KindOf(const dirent* entry) {
+#ifdef DT_UNKNOWN
+    switch (entry->d_type) {
+        case DT_DIR:
+            return EntryKind::Folder;
+        case DT_REG:
+        case DT_LNK:
+        case DT_UNKNOWN:
+            return EntryKind::Unknown;
+        default:
+            return EntryKind::NotAFolder;  // devices, pipes, sockets
+    }
+#else
+    (void)entry;
+    return EntryKind::Unknown;
+#endif
+}
+
+// A path with a NUL byte would be cut short by the system call and name another file.
+bool Unusable(const QByteArray& encodedPath) {
+    return encodedPath.contains('\0');
+}
+
+}  // namespace
+
+FolderListing FileSystem::ListFiles(const QString& folder, const WildcardPattern& pattern) const {
+    FolderListing listing;
+    const QByteArray encoded = EncodeFileName(folder);
+    if (Unusable(encoded)) {
+        listing.error = SystemErrorText(EINVAL);
+        return listing;
+    }
+    FolderReader reader(encoded);
+    if (reader.openError() != 0) {
+        listing.error = SystemErrorText(reader.openError());
+        return listing;
+    }
+    while (const dirent* entry = reader.Next()) {
+        const EntryKind kind = KindOf(entry);
+        if (kind != EntryKind::Unknown)
+            continue;
+        QString name = DecodeFileName(entry->d_name);
+        // Matching first: it is much cheaper than the stat call it saves.
+        if (!pattern.Matches(name))
+            continue;
+        const FileStatus status = StatAt(reader.fd(), entry->d_name, true);
+        if (!status.IsRegularFile())
+            continue;
+        listing.files.push_back({std::move(name), status.stat});
+    }
+    listing.ok = reader.readError() == 0;
+    if (!listing.ok)
+        listing.error = SystemErrorText(reader.readError());
+    return listing;
+}
+
+QStringList FileSystem::ListFolders(const QString& folder) const {
+    QStringList names;
+    const QByteArray encoded = EncodeFileName(folder);
+    if (Unusable(encoded))
+        return names;
+    FolderReader reader(encoded);
+    while (const dirent* entry = reader.Next()) {
+        switch (KindOf(entry)) {
+            case EntryKind::Folder:
+                names.append(DecodeFileName(entry->d_name));
+                break;
+            case EntryKind::Unknown:
+                // Links to folders are browsed like folders.
+                if (StatAt(reader.fd(), entry->d_name, true).IsFolder())
+                    names.append(DecodeFileName(entry->d_name));
+                break;
+            case EntryKind::NotAFolder:
+                break;
+        }
+    }
+    return names;
+}
+
+QString FileSystem::FolderAccessError(const QString& folder) const {
+    const QByteArray encoded = EncodeFileName(folder);
+    if (Unusable(encoded))
+        return SystemErrorText(EINVAL);
+    FolderReader reader(encoded);
+    if (reader.openError() != 0)
+        return SystemErrorText(reader.openError());
+    reader.Next();
+    return reader.readError() != 0 ? SystemErrorText(reader.readError()) : QString();
+}
+
+std::optional<FileStat> FileSystem::StatFile(const QString& path) const {
+    const QByteArray encoded = EncodeFileName(path);
+    if (Unusable(encoded))
+        return std::nullopt;
+    const FileStatus status = StatAt(AT_FDCWD, encoded.constData(), true);
+    if (!status.IsRegularFile())
+        return std::nullopt;
+    return status.stat;
+}
+
+bool FileSystem::FolderExists(const QString& path) const {
+    const QByteArray encoded = EncodeFileName(path);
+    return !Unusable(encoded) && StatAt(AT_FDCWD, encoded.constData(), true).IsFolder();
+}
+
+bool FileSystem::FileExists(const QString& path) const {
+    const QByteArray encoded = EncodeFileName(path);
+    return !Unusable(encoded) && StatAt(AT_FDCWD, encoded.constData(), true).IsRegularFile();
+}
+
+}  // namespace miravel
