@@ -1,0 +1,113 @@
+#include <fcntl.h>
+#include <QStringView>
+#include <cerrno>
+#include <cstring>
+
+#include "platform/FileNameCodec.h"
+#include "platform/FileStatus.h"
+#include "platform/FileSystem.h"
+#include "platform/FolderReader.h"
+#include "platform/NoReplaceRename.h"
+#include "platform/PlatformTexts.h"
+#include "platform/SystemErrorText.h"
+#include "platform/UniqueFd.h"
+
+namespace miravel {
+
+namespace {
+
+RenameOutcome Failed(QString text) {
+    return {RenameOutcome::Kind::Failed, std::move(text)};
+}
+
+// Why a name cannot be a bare name in the folder, or nothing when it can.
+std::optional<QString> BareNameProblem(QStringView name) {
+    if (name.isEmpty())
+        return texts::kEmptyFileName;
+    if (name == u"." || name == u"..")
+        return texts::kDotFileName;
+    if (name.contains(u'/') || name.contains(QChar(0)))
+        return texts::kSeparatorInFileName;
+    return std::nullopt;
+}
+
+// Whether the folder holds an entry of exactly these bytes; nullopt when it cannot be read.
+std::optional<bool> HasExactEntry(int folderFd, const QByteArray& name) {
+    FolderReader reader = FolderReader::OfDescriptor(folderFd);
+    if (reader.openError() != 0)
+        return std::nullopt;
+    while (const dirent* entry = reader.Next())
+        if (std::strcmp(entry->d_name, name.constData()) == 0)
+            return true;
+    if (reader.readError() != 0)
+        return std::nullopt;
+    return false;
+}
+
+// The new name leads to the very file of the old one: either a second hard link of it, or
+// the same entry on a file system that ignores case.
+bool IsCaseOnlyAlias(int folderFd, const QString& oldName, const QString& newName,
+                     const QByteArray& newBytes) {
+    if (const std::optional<bool> exact = HasExactEntry(folderFd, newBytes))
+        return !*exact;
+    return oldName.compare(newName, Qt::CaseInsensitive) == 0;
+}
+
+int OpenFolder(const QByteArray& encodedFolder) {
+#ifdef O_PATH
+    // O_PATH needs no read permission: renaming in a folder one may write but not list works.
+    return ::open(encodedFolder.constData(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+#else
+    return ::open(encodedFolder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+#endif
+}
+
+}  // namespace
+
+RenameOutcome FileSystem::RenameInFolder(const QString& folder, const QString& oldName,
+                                         const QString& newName) {
+    if (std::optional<QString> problem = BareNameProblem(newName))
+        return Failed(*problem);
+    if (std::optional<QString> problem = BareNameProblem(oldName))
+        return Failed(*problem);
+    const QByteArray encodedFolder = EncodeFileName(folder);
+    if (encodedFolder.contains('\0'))
+        return Failed(SystemErrorText(EINVAL));
+
+    const UniqueFd folderFd(OpenFolder(encodedFolder));
+    if (!folderFd.valid())
+        return Failed(SystemErrorText(errno));
+    const QByteArray from = EncodeFileName(oldName);
+    const QByteArray to = EncodeFileName(newName);
+
+    const FileStatus source = StatAt(folderFd.get(), from.constData(), false);
+    if (!source.ok())
+        return Failed(SystemErrorText(source.error));
+    if (from == to)
+        return {RenameOutcome::Kind::NothingToDo, {}};
+
+    const FileStatus target = StatAt(folderFd.get(), to.constData(), false);
+    bool caseOnly = false;
+    if (target.ok()) {
+        if (!target.SameFileAs(source))
+            return Failed(SystemErrorText(EEXIST));
+        if (!IsCaseOnlyAlias(folderFd.get(), oldName, newName, to))
+            return {RenameOutcome::Kind::NothingToDo, {}};
+        caseOnly = true;
+    } else if (target.error != ENOENT) {
+        return Failed(SystemErrorText(target.error));
+    }
+
+    if (beforeRenameHook) {
+        const QString prefix = FolderPrefix(folder);
+        beforeRenameHook(prefix + oldName, prefix + newName);
+    }
+    if (caseOnly)
+        return RenameViaTemporaryName(folderFd.get(), from, to, simulateNoReplaceUnsupported);
+    const RenameStep step = RenameNoReplace(folderFd.get(), from, to, simulateNoReplaceUnsupported);
+    if (!step.ok())
+        return Failed(DescribeRenameFailure(step));
+    return {RenameOutcome::Kind::Renamed, {}};
+}
+
+}  // namespace miravel

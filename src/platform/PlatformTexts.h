@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+
+namespace miravel::texts {
+
+// Refusals of the rename adapter that come before any system call, and the ones the system
+// has no words for.
+inline const QString kEmptyFileName = QStringLiteral("ファイル名が空です。");
+inline const QString kDotFileName = QStringLiteral("「.」と「..」はファイル名に使えません。");
+inline const QString kSeparatorInFileName =
+    QStringLiteral("ファイル名に「/」やヌル文字は使えません。");
+// %1: the system's description of the failed hard link.
+inline const QString kNoSafeRename = QStringLiteral(
+    "このファイルシステムでは、既存のファイルを上書きしない名前の変更ができないため、"
+    "名前を変更しませんでした。（%1）");
+// %1: the system's description of the failed step; %2: the temporary name left behind.
+inline const QString kLeftUnderTemporaryName =
+    QStringLiteral("%1\r\n名前を元に戻せなかったため、ファイルは一時的な名前「%2」のままです。");
+
+}  // namespace miravel::texts
