@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QString>
+
+namespace miravel {
+
+// The login name of the user the program runs as; empty when the system knows none.
+QString CurrentLoginName();
+
+}  // namespace miravel
