@@ -1,0 +1,189 @@
+// Saving under pressure: many instances at once, a kill midway, a full disk.
+#include "settings/SettingsStore.h"
+#include "support/TempFolder.h"
+
+#include <sys/mount.h>
+#include <sys/resource.h>
+#include <unistd.h>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+#include <csignal>
+#include <memory>
+
+using namespace miravel;
+using miravel::test::TempFolder;
+
+namespace {
+
+SettingsValues Sample(const QString& tag) {
+    return {"/home/" + tag, tag + "-find", tag + "-with", tag + "-add",
+            "[" + tag,      tag + "]",     "<" + tag,     tag + ">"};
+}
+
+QByteArray ReadFile(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return file.readAll();
+}
+
+void WriteFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
+
+const QByteArray kOldFile =
+    "; shared\n[bob]\nPATH=/home/bob\nADDT=keep me\n[alice]\nPATH=/home/alice\nREPLACE_F=old\n";
+
+// The ways a child process of this test saves; see RunChild.
+int RunChild(const QStringList& args) {
+    const QString mode = args.value(0);
+    const QString file = args.value(1);
+    const QString section = args.value(2);
+    if (mode == "save") {
+        const int rounds = args.value(3).toInt();
+        bool ok = true;
+        for (int round = rounds - 1; round >= 0; --round) {
+            const QString tag = round == 0 ? section : section + QString::number(round);
+            ok = SaveSettings(file, section, Sample(tag)) && ok;
+        }
+        return ok ? 0 : 1;
+    }
+    if (mode == "kill-before-replace") {
+        FileUpdateHooks hooks;
+        hooks.beforeReplace = [] { ::raise(SIGKILL); };
+        SaveSettings(file, section, Sample("new"), &hooks);
+        return 3;  // not reached
+    }
+    if (mode == "file-size-limit") {
+        // The system refuses to grow any file beyond a few bytes, as a full disk would.
+        std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{16, 16};
+        if (::setrlimit(RLIMIT_FSIZE, &limit) != 0)
+            return 4;
+        return SaveSettings(file, section, Sample("new")) ? 1 : 0;
+    }
+    return 2;
+}
+
+std::unique_ptr<QProcess> StartChild(const QStringList& args) {
+    auto process = std::make_unique<QProcess>();
+    process->setProcessChannelMode(QProcess::ForwardedChannels);
+    process->start(QCoreApplication::applicationFilePath(), QStringList{"--child"} + args);
+    return process;
+}
+
+}  // namespace
+
+class TestSettingsSaveFaults : public QObject {
+    Q_OBJECT
+
+  private Q_SLOTS:
+    void twentyInstancesSavingAtOnceKeepTwentySections() {
+        TempFolder temp;
+        const QString file = temp.FilePath("rename.ini");
+        WriteFile(file, kOldFile);
+        std::vector<std::unique_ptr<QProcess>> children;
+        for (int i = 0; i < 20; ++i) {
+            children.push_back(StartChild({"save", file, QStringLiteral("user%1").arg(i), "5"}));
+        }
+        for (auto& child : children) {
+            QVERIFY(child->waitForFinished(120000));
+            QCOMPARE(child->exitStatus(), QProcess::NormalExit);
+            QCOMPARE(child->exitCode(), 0);
+        }
+        for (int i = 0; i < 20; ++i) {
+            const QString section = QStringLiteral("user%1").arg(i);
+            QCOMPARE(LoadSettings(file, section, {}), Sample(section));
+        }
+        QVERIFY(ReadFile(file).startsWith(kOldFile));
+        QCOMPARE(ReadFile(file).count("\n["), 22);  // section headers
+    }
+
+    void saveKilledBeforeTheRenameLeavesTheOldFile() {
+        TempFolder temp;
+        const QString file = temp.FilePath("rename.ini");
+        WriteFile(file, kOldFile);
+        const auto child = StartChild({"kill-before-replace", file, "alice"});
+        QVERIFY(child->waitForFinished(60000));
+        QCOMPARE(child->exitStatus(), QProcess::CrashExit);
+        QCOMPARE(ReadFile(file), kOldFile);
+        // The complete new content was waiting beside it, and the next save clears it away.
+        const QStringList leftovers = QDir(temp.path()).entryList({"rename.ini.saving-*"});
+        QCOMPARE(leftovers.size(), 1);
+        QVERIFY(ReadFile(temp.FilePath(leftovers.first())).contains("REPLACE_F=new-find"));
+        QVERIFY(SaveSettings(file, "alice", Sample("later")));
+        QCOMPARE(temp.Names(), QStringList({"rename.ini", "rename.ini.lock"}));
+        QCOMPARE(LoadSettings(file, "bob", {}).addText, QStringLiteral("keep me"));
+    }
+
+    void fullDiskLeavesTheOldFile() {
+        if (::geteuid() != 0)
+            QSKIP("mounting a small file system needs root");
+        QTemporaryDir mountPoint;
+        QVERIFY(mountPoint.isValid());
+        const QByteArray target = QFile::encodeName(mountPoint.path());
+        if (::mount("tmpfs", target.constData(), "tmpfs", 0, "size=64k") != 0) {
+            QSKIP("this machine does not allow mounting a small file system");
+        }
+        const std::unique_ptr<void, void (*)(void*)> unmount(
+            const_cast<char*>(target.constData()),
+            [](void* path) { ::umount2(static_cast<const char*>(path), MNT_DETACH); });
+
+        const QString file = mountPoint.filePath("rename.ini");
+        WriteFile(file, kOldFile);
+        QFile filler(mountPoint.filePath("filler"));
+        QVERIFY(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+        const QByteArray block(4096, 'f');
+        while (filler.write(block) == block.size()) {
+        }
+        filler.close();
+
+        QVERIFY(!SaveSettings(file, "alice", Sample("new")));
+        QCOMPARE(ReadFile(file), kOldFile);
+        QCOMPARE(QDir(mountPoint.path()).entryList({"rename.ini.saving-*"}), QStringList());
+
+        QVERIFY(QFile::remove(mountPoint.filePath("filler")));
+        QVERIFY(SaveSettings(file, "alice", Sample("new")));
+        QCOMPARE(LoadSettings(file, "alice", {}), Sample("new"));
+    }
+
+    void fileSizeLimitLeavesTheOldFile() {
+        TempFolder temp;
+        const QString file = temp.FilePath("rename.ini");
+        WriteFile(file, kOldFile);
+        const auto child = StartChild({"file-size-limit", file, "alice"});
+        QVERIFY(child->waitForFinished(60000));
+        QCOMPARE(child->exitStatus(), QProcess::NormalExit);
+        QCOMPARE(child->exitCode(), 0);
+        QCOMPARE(ReadFile(file), kOldFile);
+        QCOMPARE(temp.Names(), QStringList({"rename.ini", "rename.ini.lock"}));
+    }
+
+    void failedWriteLeavesTheOldFile() {
+        TempFolder temp;
+        const QString file = temp.FilePath("rename.ini");
+        WriteFile(file, kOldFile);
+        FileUpdateHooks hooks;
+        hooks.failWrite = [] { return true; };
+        QVERIFY(!SaveSettings(file, "alice", Sample("new"), &hooks));
+        QCOMPARE(ReadFile(file), kOldFile);
+        QCOMPARE(temp.Names(), QStringList({"rename.ini", "rename.ini.lock"}));
+    }
+};
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    if (args.value(1) == "--child")
+        return RunChild(args.mid(2));
+    TestSettingsSaveFaults test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_SettingsSaveFaults.moc"

@@ -1,0 +1,288 @@
+#include "settings/SettingsFileLocation.h"
+#include "settings/SettingsStore.h"
+#include "settings/StartFolder.h"
+#include "support/TempFolder.h"
+
+#include <sys/stat.h>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTest>
+
+using namespace miravel;
+using miravel::test::TempFolder;
+
+namespace {
+
+SettingsValues Defaults() {
+    SettingsValues values;
+    values.folder = QStringLiteral("/opt/app");
+    return values;
+}
+
+SettingsValues Sample(const QString& tag) {
+    return {"/home/" + tag, tag + "-find", tag + "-with", tag + "-add",
+            "[" + tag,      tag + "]",     "<" + tag,     tag + ">"};
+}
+
+void WriteFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
+
+QByteArray ReadFile(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return file.readAll();
+}
+
+ino_t Inode(const QString& path) {
+    struct stat info {};
+    ::stat(QFile::encodeName(path).constData(), &info);
+    return info.st_ino;
+}
+
+}  // namespace
+
+class TestSettingsStore : public QObject {
+    Q_OBJECT
+
+  private Q_SLOTS:
+    void withoutFileTheDefaultsHold() {
+        TempFolder folder;
+        QCOMPARE(LoadSettings(folder.FilePath("rename.ini"), "alice", Defaults()), Defaults());
+    }
+
+    void firstSaveWritesOneSectionWithTheKeysInOrder() {
+        TempFolder folder;
+        const QString file = folder.FilePath("rename.ini");
+        SettingsValues values = Sample("a");
+        values.addText.clear();
+        QVERIFY(SaveSettings(file, "alice", values));
+        QCOMPARE(ReadFile(file), QByteArray("[alice]\nPATH=/home/a\nREPLACE_F=a-find\n"
+                                            "REPLACE_R=a-with\nADDT=\nBRACKET1=[a\nBRACKET2=a]\n"
+                                            "BRACKET7=<a\nBRACKET8=a>\n"));
+        QCOMPARE(LoadSettings(file, "alice", Defaults()), values);
+    }
+
+    void twoUsersKeepTheirOwnValues() {
+        TempFolder folder;
+        const QString file = folder.FilePath("rename.ini");
+        QVERIFY(SaveSettings(file, "alice", Sample("a")));
+        QVERIFY(SaveSettings(file, "bob", Sample("b")));
+        const QByteArray afterBob = ReadFile(file);
+        QVERIFY(SaveSettings(file, "alice", Sample("a2")));
+        QCOMPARE(LoadSettings(file, "alice", Defaults()), Sample("a2"));
+        QCOMPARE(LoadSettings(file, "bob", Defaults()), Sample("b"));
+        // Bob's lines are exactly where and as they were.
+        const QByteArray bobPart = afterBob.sliced(afterBob.indexOf("[bob]"));
+        QVERIFY(ReadFile(file).endsWith(bobPart));
+    }
+
+    void loadingStoredValues_data() {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QString>("folder");
+        QTest::addColumn<QString>("replaceFind");
+        QTest::newRow("both present") << QByteArray("[alice]\nPATH=/p\nREPLACE_F=x\n") << "/p"
+                                      << "x";
+        QTest::newRow("spaces around the value")
+            << QByteArray("[alice]\nPATH=  /p q  \nREPLACE_F= x \n") << "/p q"
+            << "x";
+        QTest::newRow("250-byte value read whole")
+            << QByteArray("[alice]\nREPLACE_F=" + QByteArray(250, 'v') + "\n") << "/opt/app"
+            << QString(250, QLatin1Char('v'));
+        QTest::newRow("long Japanese value not cut in a character")
+            << QByteArray("[alice]\nREPLACE_F=" + QString(90, QChar(0x8A71)).toUtf8() + "\n")
+            << "/opt/app" << QString(90, QChar(0x8A71));
+        QTest::newRow("empty values keep the defaults")
+            << QByteArray("[alice]\nPATH=\nREPLACE_F=\n") << "/opt/app"
+            << "";
+        QTest::newRow("keys of another user are not ours")
+            << QByteArray("[bob]\nPATH=/b\nREPLACE_F=b\n[alice]\n") << "/opt/app"
+            << "";
+        QTest::newRow("section and keys in another case")
+            << QByteArray("[ALICE]\npath=/p\nReplace_F=x\n") << "/p"
+            << "x";
+        QTest::newRow("value without = ignored, neighbours read")
+            << QByteArray("[alice]\nPATH\nREPLACE_F=x\n") << "/opt/app"
+            << "x";
+        QTest::newRow("CRLF and comments")
+            << QByteArray("; mine\r\n[alice]\r\n; folder\r\nPATH=/p\r\nREPLACE_F=x\r\n") << "/p"
+            << "x";
+        QTest::newRow("gone folder is still read as saved")
+            << QByteArray("[alice]\nPATH=/gone/away\n") << "/gone/away"
+            << "";
+    }
+    void loadingStoredValues() {
+        QFETCH(QByteArray, content);
+        QFETCH(QString, folder);
+        QFETCH(QString, replaceFind);
+        TempFolder temp;
+        const QString file = temp.FilePath("rename.ini");
+        WriteFile(file, content);
+        const SettingsValues values = LoadSettings(file, "alice", Defaults());
+        QCOMPARE(values.folder, folder);
+        QCOMPARE(values.replaceFind, replaceFind);
+        QCOMPARE(values.deleteEnd, QString());
+    }
+
+    void filesWeCannotReadAreNeitherUsedNorRewritten_data() {
+        QTest::addColumn<QByteArray>("content");
+        QByteArray garbage(2000, '\0');
+        for (int i = 0; i < garbage.size(); ++i)
+            garbage[i] = static_cast<char>((i * 7919) % 256);
+        QTest::newRow("binary garbage") << garbage;
+        QTest::newRow("NUL bytes") << QByteArray("[alice]\nPATH=/p\0\n", 17);
+        QTest::newRow("invalid UTF-8") << QByteArray("[alice]\nPATH=/p\xFF\n");
+        QTest::newRow("header without ]") << QByteArray("[alice\nPATH=/p\n");
+        QTest::newRow("larger than 1 MiB")
+            << QByteArray("[alice]\nPATH=/p\n; " + QByteArray(1024 * 1024, 'x') + "\n");
+    }
+    void filesWeCannotReadAreNeitherUsedNorRewritten() {
+        QFETCH(QByteArray, content);
+        TempFolder temp;
+        const QString file = temp.FilePath("rename.ini");
+        WriteFile(file, content);
+        QCOMPARE(LoadSettings(file, "alice", Defaults()), Defaults());
+        QVERIFY(!SaveSettings(file, "alice", Sample("a")));
+        QCOMPARE(ReadFile(file), content);
+    }
+
+    void everyOtherByteOfTheFileIsKept() {
+        TempFolder temp;
+        const QString file = temp.FilePath("rename.ini");
+        const QByteArray before =
+            "; shared settings\r\n\r\n[bob]\r\nPATH=C:\\b\r\nUNKNOWN=kept\r\n\r\n"
+            "[alice]\r\n; my folder\r\nPATH=/old\r\nstray line\r\nADDT=old\r\n\r\n"
+            "[other tool]\r\nX = 1 \r\n";
+        WriteFile(file, before);
+        SettingsValues values = Sample("a");
+        values.serialBefore.clear();
+        QVERIFY(SaveSettings(file, "alice", values));
+        QCOMPARE(ReadFile(file),
+                 QByteArray("; shared settings\r\n\r\n[bob]\r\nPATH=C:\\b\r\nUNKNOWN=kept\r\n\r\n"
+                            "[alice]\r\n; my folder\r\nPATH=/home/a\r\nstray line\r\nADDT=a-add\r\n"
+                            "REPLACE_F=a-find\r\nREPLACE_R=a-with\r\nBRACKET1=\r\nBRACKET2=a]\r\n"
+                            "BRACKET7=<a\r\nBRACKET8=a>\r\n\r\n[other tool]\r\nX = 1 \r\n"));
+    }
+
+    void savingTheSameValuesLeavesTheFileAlone() {
+        TempFolder temp;
+        const QString file = temp.FilePath("rename.ini");
+        QVERIFY(SaveSettings(file, "alice", Sample("a")));
+        const ino_t before = Inode(file);
+        QVERIFY(SaveSettings(file, "alice", Sample("a")));
+        QCOMPARE(Inode(file), before);
+    }
+
+    void valueThatIsNotTextKeepsTheStoredOne() {
+        TempFolder temp;
+        const QString file = temp.FilePath("rename.ini");
+        QVERIFY(SaveSettings(file, "alice", Sample("a")));
+        SettingsValues values = Sample("a2");
+        values.folder = QStringLiteral("/data/") + QChar(0xDCE9) + QStringLiteral("t");
+        QVERIFY(SaveSettings(file, "alice", values));
+        const SettingsValues loaded = LoadSettings(file, "alice", Defaults());
+        QCOMPARE(loaded.folder, Sample("a").folder);
+        QCOMPARE(loaded.addText, values.addText);
+    }
+
+    void permissionsAndLinksSurviveASave() {
+        TempFolder temp;
+        const QString real = temp.FilePath("real.ini");
+        WriteFile(real, "[bob]\nPATH=/b\n");
+        QVERIFY(
+            QFile::setPermissions(real, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup));
+        const QString link = temp.FilePath("rename.ini");
+        QVERIFY(QFile::link(real, link));
+        QVERIFY(SaveSettings(link, "alice", Sample("a")));
+        QVERIFY(QFileInfo(link).isSymLink());
+        QCOMPARE(LoadSettings(real, "alice", Defaults()), Sample("a"));
+        QCOMPARE(QFile::permissions(real), QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser |
+                                               QFile::WriteUser | QFile::ReadGroup);
+    }
+
+    void leftoversOfAKilledSaveAreCleared() {
+        TempFolder temp;
+        const QString file = temp.FilePath("rename.ini");
+        WriteFile(temp.FilePath("rename.ini.saving-abc"), "half");
+        QVERIFY(SaveSettings(file, "alice", Sample("a")));
+        QCOMPARE(temp.Names(), QStringList({"rename.ini", "rename.ini.lock"}));
+    }
+
+    void saveCreatesTheConfigurationFolder() {
+        TempFolder temp;
+        const QString file = temp.FilePath("config/Zentrabe/rename.ini");
+        QVERIFY(SaveSettings(file, "alice", Sample("a")));
+        QCOMPARE(LoadSettings(file, "alice", Defaults()), Sample("a"));
+    }
+
+    void fileLocation_data() {
+        QTest::addColumn<QStringList>("writable");
+        QTest::addColumn<QStringList>("existing");
+        QTest::addColumn<QString>("readFrom");
+        QTest::addColumn<QString>("writeTo");
+        const QString app = "/app/rename.ini";
+        const QString user = "/home/u/.config/m/rename.ini";
+        QTest::newRow("writable folder, no file")
+            << QStringList{"/app"} << QStringList{} << app << app;
+        QTest::newRow("writable folder and file")
+            << QStringList{"/app", app} << QStringList{app} << app << app;
+        QTest::newRow("read-only file in a writable folder")
+            << QStringList{"/app"} << QStringList{app} << app << user;
+        QTest::newRow("read-only folder, user file exists")
+            << QStringList{} << QStringList{app, user} << user << user;
+        QTest::newRow("read-only folder, first save still to come")
+            << QStringList{} << QStringList{app} << app << user;
+        QTest::newRow("read-only folder, writable file there")
+            << QStringList{app} << QStringList{app} << app << user;
+    }
+    void fileLocation() {
+        QFETCH(QStringList, writable);
+        QFETCH(QStringList, existing);
+        QFETCH(QString, readFrom);
+        QFETCH(QString, writeTo);
+        const SettingsFilePaths paths = SettingsFileLocation(
+            "/app", "/home/u/.config/m",
+            [&](const QString& path) { return writable.contains(path); },
+            [&](const QString& path) { return existing.contains(path); });
+        QCOMPARE(paths.readFrom, readFrom);
+        QCOMPARE(paths.writeTo, writeTo);
+    }
+
+    void fileLocationOnRealFolders() {
+        TempFolder temp;
+        temp.MakeFolder("app");
+        const SettingsFilePaths paths =
+            SettingsFileLocation(temp.FilePath("app"), temp.FilePath("config"));
+        QCOMPARE(paths.readFrom, temp.FilePath("app/rename.ini"));
+        QCOMPARE(paths.writeTo, temp.FilePath("app/rename.ini"));
+        const SettingsFilePaths missingApp =
+            SettingsFileLocation(temp.FilePath("none"), temp.FilePath("config"));
+        QCOMPARE(missingApp.writeTo, temp.FilePath("config/rename.ini"));
+    }
+
+    void startFolder_data() {
+        QTest::addColumn<QString>("saved");
+        QTest::addColumn<QString>("start");
+        QTest::newRow("saved folder exists") << "/data/photos"
+                                             << "/data/photos";
+        QTest::newRow("saved folder is gone") << "/data/gone"
+                                              << "/opt/app";
+        QTest::newRow("nothing saved") << ""
+                                       << "/opt/app";
+    }
+    void startFolder() {
+        QFETCH(QString, saved);
+        QFETCH(QString, start);
+        const auto exists = [](const QString& path) {
+            return path == "/data/photos" || path == "/opt/app";
+        };
+        QCOMPARE(StartFolder(saved, "/opt/app", exists), start);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestSettingsStore)
+#include "tst_SettingsStore.moc"
