@@ -5,11 +5,31 @@
 #include <QFileInfo>
 #include <QTest>
 #include <fcntl.h>
+#include <ftw.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace miravel::test {
 
 TempFolder::TempFolder() { QVERIFY(dir_.isValid()); }
+
+TempFolder::~TempFolder() {
+    // QDir skips names it cannot decode, so everything goes with raw calls first; folders a
+    // test made read-only get their permissions back on the way in.
+    const QByteArray top = QFile::encodeName(path());
+    auto unlock = [](const char* entry, const struct stat* st, int type, FTW*) -> int {
+        if (type == FTW_D)
+            ::chmod(entry, (st->st_mode & 07777) | S_IRWXU);
+        return 0;
+    };
+    auto remove = [](const char* entry, const struct stat*, int type, FTW* where) -> int {
+        if (where->level > 0)
+            type == FTW_DP ? ::rmdir(entry) : ::unlink(entry);
+        return 0;
+    };
+    ::nftw(top.constData(), unlock, 16, FTW_PHYS);
+    ::nftw(top.constData(), remove, 16, FTW_DEPTH | FTW_PHYS);
+}
 
 void TempFolder::MakeFile(const QString& name, qint64 size, const QByteArray& fill) {
     MakeFileRaw(QFile::encodeName(name), size);

@@ -11,6 +11,10 @@ namespace miravel::test {
 class TempFolder {
 public:
     TempFolder();
+    // Removes the contents byte by byte, so names that are not valid UTF-8 go too.
+    ~TempFolder();
+    TempFolder(const TempFolder&) = delete;
+    TempFolder& operator=(const TempFolder&) = delete;
     QString path() const { return dir_.path(); }
     QString FilePath(const QString& name) const { return dir_.path() + "/" + name; }
 
