@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QStringView>
+
+// The rename room's own texts, shared by the code and its tests.
+namespace miravel::rename_texts {
+
+inline constexpr QStringView EnterString = u"文字列を入力して下さい。";
+inline constexpr QStringView EnterNumber = u"数字を入力して下さい。";
+inline constexpr QStringView EnterZeroOrMore = u"0以上の数字を入力して下さい。";
+inline constexpr QStringView EnterEitherString = u"どちらか一方には、文字列を入力して下さい。";
+inline constexpr QStringView NumberNotAllowed = u"数値は入力できません。";
+inline constexpr QStringView ForbiddenChars =
+    u"ファイル名には次の文字は使えません。\r\n"
+    u"\\\u3000/\u3000,\u3000;\u3000:\u3000*\u3000?\u3000\"\u3000<\u3000>\u3000|";
+
+// The replace and add confirmations carry an ASCII space after "。"; the other two do not.
+inline constexpr QStringView ConfirmReplace = u"置換を開始します。 本当にいいですか？";
+inline constexpr QStringView ConfirmAdd = u"付加を開始します。 本当にいいですか？";
+inline constexpr QStringView ConfirmSerial =
+    u"付加を開始します。本当にいいですか？\r\n\r\nゼロ埋めの桁数はあってますか？";
+inline constexpr QStringView ConfirmDelete = u"削除を開始します。本当にいいですか？";
+
+// Editing a name in the table.
+inline constexpr QStringView EnterFileName = u"ファイル名を入力してください。";
+inline constexpr QStringView FileNameExists =
+    u"指定されたファイル名は既に存在します。別の名前を指定してください。";
+inline constexpr QStringView RenameErrorTitle = u"名前の変更エラー";
+
+// Why a computed name is never handed to the system (shown in place of a system message).
+inline constexpr QStringView NewNameEmpty =
+    u"新しいファイル名が空になるため、名前を変更できません。";
+inline constexpr QStringView NewNameDots = u"「.」や「..」という名前には変更できません。";
+inline constexpr QStringView NewNameBadChar =
+    u"ファイル名にフォルダの区切り文字またはNUL文字が含まれるため、名前を変更できません。";
+
+// Examples as the panels show them before their first rebuild.
+inline constexpr QStringView ReplaceBeforeInitial = u"sample開発資料.txt, sample請求書.txt, …";
+inline constexpr QStringView PlainSamples = u"開発資料.txt, 請求書.txt, …";
+inline constexpr QStringView SerialSamples = u"資料A.txt, 資料B.txt, 資料C.txt, …";
+inline constexpr QStringView SerialPreviewInitial = u"[1] , [2] , [3] , …";
+inline constexpr QStringView DeleteBeforeInitial = u"[第9話]基本設計.txt, [第10話]詳細設計.txt, …";
+inline constexpr QStringView DeleteAfterInitial = u"基本設計.txt, 詳細設計.txt, …";
+
+}  // namespace miravel::rename_texts
