@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+#include <QStringView>
+#include <optional>
+
+#include "rename/BatchRename.h"
+#include "rename/NameInsertion.h"
+
+namespace miravel {
+
+// The add panel's fields as typed.
+struct AddStringFields {
+    QString text;  // the text to add
+    Placement placement = Placement::Head;
+    QString position;  // the position field, checked whatever the placement
+};
+
+// The first failing input check of an add run, as its error text.
+std::optional<QString> AddStringCheck(const AddStringFields& fields);
+
+// The after-example; nothing when the label keeps its previous text (a position that is not a
+// number of 0 or more under "指定").
+std::optional<QString> AddPreviewText(const AddStringFields& fields);
+
+BatchOperation MakeAddStringOperation(const AddStringFields& fields);
+
+}  // namespace miravel
