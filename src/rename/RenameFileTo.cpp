@@ -1,0 +1,23 @@
+#include "rename/RenameFileTo.h"
+
+#include "platform/MessageBoxes.h"
+#include "rename/FileNameRules.h"
+
+namespace miravel {
+
+RenameOutcome RenameFileTo(FileSystem& fileSystem, MessageBoxes& messages, const QString& title,
+                           const QString& folder, const QString& oldName, const QString& newName) {
+    std::optional<QString> problem = BareNameProblem(newName);
+    if (!problem)
+        problem = BareNameProblem(oldName);
+    if (problem) {
+        messages.Error(*problem, title);
+        return {RenameOutcome::Kind::Failed, *problem};
+    }
+    RenameOutcome outcome = fileSystem.RenameInFolder(folder, oldName, newName);
+    if (outcome.kind == RenameOutcome::Kind::Failed)
+        messages.Error(outcome.error, title);
+    return outcome;
+}
+
+}  // namespace miravel
