@@ -1,6 +1,6 @@
 #include "rename/FileNameRules.h"
 
-#include "rename/RenameTexts.h"
+#include "platform/PlatformTexts.h"
 
 namespace miravel {
 
@@ -13,11 +13,11 @@ bool CheckFileNameChars(QStringView text) {
 
 std::optional<QString> BareNameProblem(QStringView name) {
     if (name.isEmpty())
-        return rename_texts::NewNameEmpty.toString();
+        return texts::kEmptyFileName;
     if (name == u"." || name == u"..")
-        return rename_texts::NewNameDots.toString();
+        return texts::kDotFileName;
     if (name.contains(u'/') || name.contains(QChar(u'\0')))
-        return rename_texts::NewNameBadChar.toString();
+        return texts::kSeparatorInFileName;
     return std::nullopt;
 }
 

@@ -27,13 +27,6 @@ inline constexpr QStringView FileNameExists =
     u"指定されたファイル名は既に存在します。別の名前を指定してください。";
 inline constexpr QStringView RenameErrorTitle = u"名前の変更エラー";
 
-// Why a computed name is never handed to the system (shown in place of a system message).
-inline constexpr QStringView NewNameEmpty =
-    u"新しいファイル名が空になるため、名前を変更できません。";
-inline constexpr QStringView NewNameDots = u"「.」や「..」という名前には変更できません。";
-inline constexpr QStringView NewNameBadChar =
-    u"ファイル名にフォルダの区切り文字またはNUL文字が含まれるため、名前を変更できません。";
-
 // Examples as the panels show them before their first rebuild.
 inline constexpr QStringView ReplaceBeforeInitial = u"sample開発資料.txt, sample請求書.txt, …";
 inline constexpr QStringView PlainSamples = u"開発資料.txt, 請求書.txt, …";

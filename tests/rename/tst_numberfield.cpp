@@ -53,4 +53,4 @@ class NumberFieldTest : public QObject {
 }  // namespace miravel
 
 QTEST_GUILESS_MAIN(miravel::NumberFieldTest)
-#include "tst_NumberField.moc"
+#include "tst_numberfield.moc"

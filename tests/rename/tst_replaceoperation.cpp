@@ -92,4 +92,4 @@ class ReplaceOperationTest : public QObject {
 }  // namespace miravel
 
 QTEST_GUILESS_MAIN(miravel::ReplaceOperationTest)
-#include "tst_ReplaceOperation.moc"
+#include "tst_replaceoperation.moc"

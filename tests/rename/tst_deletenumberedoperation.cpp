@@ -200,4 +200,4 @@ class DeleteNumberedOperationTest : public QObject {
 }  // namespace miravel
 
 QTEST_GUILESS_MAIN(miravel::DeleteNumberedOperationTest)
-#include "tst_DeleteNumberedOperation.moc"
+#include "tst_deletenumberedoperation.moc"

@@ -152,4 +152,4 @@ class NumericTextTest : public QObject {
 }  // namespace miravel
 
 QTEST_GUILESS_MAIN(miravel::NumericTextTest)
-#include "tst_NumericText.moc"
+#include "tst_numerictext.moc"

@@ -138,4 +138,4 @@ class AddStringOperationTest : public QObject {
 }  // namespace miravel
 
 QTEST_GUILESS_MAIN(miravel::AddStringOperationTest)
-#include "tst_AddStringOperation.moc"
+#include "tst_addstringoperation.moc"

@@ -61,12 +61,13 @@ class FileNameRulesTest : public QObject {
         QTest::newRow("three dots") << u"..."_s << test::None;
         QTest::newRow("blank") << u" "_s << test::None;
         QTest::newRow("backslash is a plain character here") << u"a\\b"_s << test::None;
-        QTest::newRow("empty") << QString() << rename_texts::NewNameEmpty.toString();
-        QTest::newRow("dot") << u"."_s << rename_texts::NewNameDots.toString();
-        QTest::newRow("dot dot") << u".."_s << rename_texts::NewNameDots.toString();
-        QTest::newRow("slash") << u"sub/memo.txt"_s << rename_texts::NewNameBadChar.toString();
+        QTest::newRow("empty") << QString() << u"ファイル名が空です。"_s;
+        QTest::newRow("dot") << u"."_s << u"「.」と「..」はファイル名に使えません。"_s;
+        QTest::newRow("dot dot") << u".."_s << u"「.」と「..」はファイル名に使えません。"_s;
+        QTest::newRow("slash") << u"sub/memo.txt"_s
+                               << u"ファイル名に「/」やヌル文字は使えません。"_s;
         QTest::newRow("NUL") << QString::fromUtf16(u"a\0b", 3)
-                             << rename_texts::NewNameBadChar.toString();
+                             << u"ファイル名に「/」やヌル文字は使えません。"_s;
     }
     void guardsBareNames() {
         QFETCH(QString, name);
@@ -79,4 +80,4 @@ class FileNameRulesTest : public QObject {
 }  // namespace miravel
 
 QTEST_GUILESS_MAIN(miravel::FileNameRulesTest)
-#include "tst_FileNameRules.moc"
+#include "tst_filenamerules.moc"

@@ -246,4 +246,4 @@ class SerialOperationTest : public QObject {
 }  // namespace miravel
 
 QTEST_GUILESS_MAIN(miravel::SerialOperationTest)
-#include "tst_SerialOperation.moc"
+#include "tst_serialoperation.moc"

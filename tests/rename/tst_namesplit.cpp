@@ -81,4 +81,4 @@ class NameSplitTest : public QObject {
 }  // namespace miravel
 
 QTEST_GUILESS_MAIN(miravel::NameSplitTest)
-#include "tst_NameSplit.moc"
+#include "tst_namesplit.moc"
