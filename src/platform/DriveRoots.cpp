@@ -84,10 +84,12 @@ bool IsUnder(const QString& path, const QString& folder) {
 }
 
 QString HomeFolder() {
-    // The password database rather than $HOME, which a sandbox may point elsewhere.
+    const QString fromEnvironment = qEnvironmentVariable("HOME");
+    if (!fromEnvironment.isEmpty())
+        return fromEnvironment;
     if (const passwd* entry = ::getpwuid(::geteuid()); entry && entry->pw_dir && *entry->pw_dir)
         return DecodeFileName(entry->pw_dir);
-    return qEnvironmentVariable("HOME");
+    return {};
 }
 
 QByteArray ReadWholeFile(const char* path) {

@@ -127,4 +127,13 @@ bool FileSystem::FileExists(const QString& path) const {
     return !Unusable(encoded) && StatAt(AT_FDCWD, encoded.constData(), true).IsRegularFile();
 }
 
+bool FileSystem::IsSameFile(const QString& pathA, const QString& pathB) const {
+    const QByteArray encodedA = EncodeFileName(pathA);
+    const QByteArray encodedB = EncodeFileName(pathB);
+    if (Unusable(encodedA) || Unusable(encodedB))
+        return false;
+    return StatAt(AT_FDCWD, encodedA.constData(), false)
+        .SameFileAs(StatAt(AT_FDCWD, encodedB.constData(), false));
+}
+
 }  // namespace miravel

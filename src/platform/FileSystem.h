@@ -45,14 +45,20 @@ public:
     // size and times) whose names match the pattern; sub-folders, dangling links and files
     // that cannot be read are left out. Order unspecified.
     virtual FolderListing ListFiles(const QString& folder, const WildcardPattern& pattern) const;
-    // Names of the sub-folders of a folder, unsorted; empty on failure.
+    // Names of the sub-folders of a folder (hidden ones and links to folders included),
+    // unsorted; empty on failure.
     virtual QStringList ListFolders(const QString& folder) const;
     // Empty when the folder can be opened for listing, else the system's description.
     virtual QString FolderAccessError(const QString& folder) const;
+    // Size and times of a regular file (or of a link's target file); nothing for folders and
+    // on any failure.
     virtual std::optional<FileStat> StatFile(const QString& path) const;
     virtual bool FolderExists(const QString& path) const;
     // True for a regular file (or a link to one); false for folders and on any failure.
     virtual bool FileExists(const QString& path) const;
+    // True when both paths name one and the same file: a hard link, or the same entry spelled
+    // in another letter case on a file system that ignores case. Links are not followed.
+    virtual bool IsSameFile(const QString& pathA, const QString& pathB) const;
     // Roots of the mounted volumes a user can browse ("/" and the home folder's volume at
     // least), sorted.
     virtual QStringList DriveRoots() const;

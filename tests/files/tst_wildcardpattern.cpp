@@ -12,6 +12,7 @@ class WildcardPatternTest : public QObject {
     void Matches();
     void PathologicalPatternsFinish_data();
     void PathologicalPatternsFinish();
+    void AgreesWithASlowReference();
 };
 
 void WildcardPatternTest::Matches_data() {
@@ -119,6 +120,55 @@ void WildcardPatternTest::PathologicalPatternsFinish() {
     QFETCH(QString, name);
     QFETCH(bool, matches);
     QCOMPARE(WildcardPattern(pattern).Matches(name), matches);
+}
+
+namespace {
+
+// Plain dynamic programming over ASCII: slow, obviously right.
+bool ReferenceMatchOne(const QString& pattern, const QString& name) {
+    const QString p = pattern.toLower();
+    const QString n = name.toLower();
+    std::vector<std::vector<bool>> ok(p.size() + 1, std::vector<bool>(n.size() + 1, false));
+    ok[p.size()][n.size()] = true;
+    for (qsizetype i = p.size() - 1; i >= 0; --i) {
+        for (qsizetype j = n.size(); j >= 0; --j) {
+            if (p[i] == u'*')
+                ok[i][j] = ok[i + 1][j] || (j < n.size() && ok[i][j + 1]);
+            else if (j < n.size() && (p[i] == u'?' || p[i] == n[j]))
+                ok[i][j] = ok[i + 1][j + 1];
+        }
+    }
+    return ok[0][0];
+}
+
+// A trailing ".*" is optional once.
+bool ReferenceMatch(const QString& pattern, const QString& name) {
+    return ReferenceMatchOne(pattern, name) || (pattern.size() > 2 && pattern.endsWith(".*") &&
+                                                ReferenceMatchOne(pattern.chopped(2), name));
+}
+
+}  // namespace
+
+void WildcardPatternTest::AgreesWithASlowReference() {
+    const QString patternLetters = "aAb*?.";
+    const QString nameLetters = "aAbB.";
+    quint32 seed = 2024;
+    auto next = [&seed](int range) {
+        seed = seed * 1664525u + 1013904223u;
+        return int((seed >> 16) % quint32(range));
+    };
+    for (int round = 0; round < 50000; ++round) {
+        QString pattern;
+        QString name;
+        for (int i = next(8) + 1; i > 0; --i)
+            pattern += patternLetters[next(6)];
+        for (int i = next(10); i > 0; --i)
+            name += nameLetters[next(5)];
+        const bool expected =
+            pattern.count(u'*') == pattern.size() || ReferenceMatch(pattern, name);
+        QVERIFY2(WildcardPattern(pattern).Matches(name) == expected,
+                 qPrintable(pattern + " vs " + name));
+    }
 }
 
 QTEST_GUILESS_MAIN(WildcardPatternTest)

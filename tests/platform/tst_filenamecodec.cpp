@@ -13,6 +13,7 @@ class FileNameCodecTest : public QObject {
     void EscapesEachInvalidByte_data();
     void EscapesEachInvalidByte();
     void EveryByteStringSurvivesTheRoundTrip();
+    void KeepsCodeUnitsNoNameCanHold();
 };
 
 void FileNameCodecTest::DecodesValidNamesAsUnicode_data() {
@@ -105,6 +106,14 @@ void FileNameCodecTest::EveryByteStringSurvivesTheRoundTrip() {
         }
         QCOMPARE(EncodeFileName(DecodeFileName(bytes)), bytes);
     }
+}
+
+void FileNameCodecTest::KeepsCodeUnitsNoNameCanHold() {
+    // Typed text cannot hold lone surrogates outside the escape range in practice; they still
+    // must not vanish from a name.
+    QCOMPARE(EncodeFileName(QString("a") + QChar(0xD800) + "b"), QByteArray("a\xed\xa0\x80"
+                                                                            "b"));
+    QCOMPARE(EncodeFileName(QString(QChar(0xDC41))), QByteArray("\xed\xb1\x81"));
 }
 
 QTEST_GUILESS_MAIN(FileNameCodecTest)

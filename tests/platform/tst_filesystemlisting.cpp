@@ -50,6 +50,8 @@ class FileSystemListingTest : public QObject {
     void ListsSubFolders();
     void AnswersExistence_data();
     void AnswersExistence();
+    void TellsTheSameFile_data();
+    void TellsTheSameFile();
     void NonUtf8NameKeepsItsBytesThroughARename();
 
   private:
@@ -181,6 +183,38 @@ void FileSystemListingTest::AnswersExistence() {
     QCOMPARE(fs_.FileExists(folder_.FilePath(name)), isFile);
     QCOMPARE(fs_.FolderExists(folder_.FilePath(name)), isFolder);
     QCOMPARE(fs_.StatFile(folder_.FilePath(name)).has_value(), isFile);
+}
+
+void FileSystemListingTest::TellsTheSameFile_data() {
+    QTest::addColumn<QString>("a");
+    QTest::addColumn<QString>("b");
+    QTest::addColumn<bool>("same");
+    QTest::newRow("one path") << "a.txt"
+                              << "a.txt" << true;
+    QTest::newRow("hard link") << "a.txt"
+                               << "hard.txt" << true;
+    QTest::newRow("other file") << "a.txt"
+                                << "B.TXT" << false;
+    QTest::newRow("other case, case-sensitive folder") << "a.txt"
+                                                       << "A.txt" << false;
+    QTest::newRow("symbolic link is its own entry") << "a.txt"
+                                                    << "link.txt" << false;
+    QTest::newRow("missing") << "gone.txt"
+                             << "gone.txt" << false;
+}
+
+void FileSystemListingTest::TellsTheSameFile() {
+    QFETCH(QString, a);
+    QFETCH(QString, b);
+    QFETCH(bool, same);
+    TempFolder folder;
+    folder.MakeFile("a.txt");
+    folder.MakeFile("B.TXT");
+    QCOMPARE(::link(QFile::encodeName(folder.FilePath("a.txt")).constData(),
+                    QFile::encodeName(folder.FilePath("hard.txt")).constData()),
+             0);
+    QCOMPARE(::symlink("a.txt", QFile::encodeName(folder.FilePath("link.txt")).constData()), 0);
+    QCOMPARE(fs_.IsSameFile(folder.FilePath(a), folder.FilePath(b)), same);
 }
 
 void FileSystemListingTest::NonUtf8NameKeepsItsBytesThroughARename() {
