@@ -10,6 +10,7 @@
 #endif
 
 #include "platform/FileNameCodec.h"
+#include "platform/FileStatus.h"
 #include "platform/PlatformTexts.h"
 #include "platform/SystemErrorText.h"
 
@@ -42,15 +43,24 @@ bool MeansNoHardLinks(int error) {
     return error == EPERM || error == EOPNOTSUPP || error == ENOTSUP || error == ENOSYS;
 }
 
+bool SameEntry(int folderFd, const char* a, const char* b) {
+    return StatAt(folderFd, a, false).SameFileAs(StatAt(folderFd, b, false));
+}
+
 RenameStep LinkThenUnlink(int folderFd, const char* from, const char* to) {
     if (::linkat(folderFd, from, folderFd, to, 0) != 0) {
         const int error = errno;
         return {error, MeansNoHardLinks(error)};
     }
+    // Should another program have put a different file under the old name meanwhile, that
+    // name is no longer ours to remove (and our file already lives on only under the new one).
+    if (!SameEntry(folderFd, from, to))
+        return {};
     if (::unlinkat(folderFd, from, 0) != 0) {
         const int error = errno;
         // Both names lead to the file now; take the new one back so nothing seems renamed.
-        ::unlinkat(folderFd, to, 0);
+        if (SameEntry(folderFd, from, to))
+            ::unlinkat(folderFd, to, 0);
         return {error, false};
     }
     return {};
