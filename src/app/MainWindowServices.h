@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QDate>
+#include <QString>
+#include <functional>
+
+#include "app/WindowCaption.h"
+
+namespace miravel {
+
+class FileSystem;
+class MessageBoxes;
+
+// What the main window depends on from outside, injected so tests can fix each of them.
+struct MainWindowServices {
+    MessageBoxes* messages = nullptr;
+    FileSystem* fileSystem = nullptr;
+    VersionFields version;
+    QString appFolder;         // the program's folder: the fallback start folder
+    QString userConfigFolder;  // where settings go when the program's folder is read-only
+    QString loginName;
+    std::function<QDate()> today = [] { return QDate::currentDate(); };
+};
+
+}  // namespace miravel

@@ -1,0 +1,388 @@
+#include "app/widgets/MainWindow.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFocusEvent>
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTabBar>
+#include <QTreeView>
+#include <QVBoxLayout>
+
+#include "app/AppTexts.h"
+#include "files/FileListBox.h"
+#include "files/FileTableFill.h"
+#include "files/FileTexts.h"
+#include "files/Formats.h"
+#include "files/widgets/FileTableItemModel.h"
+#include "files/widgets/FolderListWidget.h"
+#include "platform/FileSystem.h"
+#include "platform/LocalTime.h"
+#include "platform/MessageBoxes.h"
+#include "rename/widgets/AddPanel.h"
+#include "rename/widgets/DeletePanel.h"
+#include "rename/widgets/ReplacePanel.h"
+#include "rename/widgets/SerialPanel.h"
+
+namespace miravel {
+
+namespace {
+
+constexpr int kWindowWidthTwips = 10200;
+constexpr int kTwipsPerInch = 1440;
+constexpr int kLogicalDpi = 96;
+
+QPushButton* MakeButton(const QString& objectName, const QString& caption, QWidget* parent) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(objectName);
+    button->setAutoDefault(false);
+    return button;
+}
+
+QLineEdit* MakeDateBox(const QString& objectName, const QString& text, const QString& accessible,
+                       QWidget* parent) {
+    auto* box = new QLineEdit(text, parent);
+    box->setObjectName(objectName);
+    box->setAccessibleName(accessible);
+    box->setMaxLength(10);
+    box->setAttribute(Qt::WA_InputMethodEnabled, false);
+    box->setFixedWidth(box->fontMetrics().horizontalAdvance(QStringLiteral("0000/00/00")) + 14);
+    return box;
+}
+
+}  // namespace
+
+MainWindow::MainWindow(const MainWindowServices& services, QWidget* parent)
+    : QMainWindow(parent), services_(services), caption_(WindowCaption(services.version)) {
+    setObjectName(QStringLiteral("MainWindow"));
+    BuildControls();
+    StartUp();
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::BuildControls() {
+    auto* central = new QWidget(this);
+    auto* outer = new QVBoxLayout(central);
+    outer->setContentsMargins(6, 6, 6, 0);
+    outer->setSpacing(6);
+
+    // Guide strip.
+    auto* picture2 = new QFrame(central);
+    picture2->setObjectName(QStringLiteral("Picture2"));
+    picture2->setFrameShape(QFrame::StyledPanel);
+    picture2->setAutoFillBackground(true);
+    picture2->setBackgroundRole(QPalette::Base);
+    auto* guideLayout = new QHBoxLayout(picture2);
+    guideLayout->setContentsMargins(8, 4, 8, 4);
+    Label26 = new QLabel(texts::GuideText(), picture2);
+    Label26->setObjectName(QStringLiteral("Label26"));
+    guideLayout->addWidget(Label26);
+    outer->addWidget(picture2);
+
+    auto* body = new QHBoxLayout;
+    body->setSpacing(6);
+    outer->addLayout(body, 1);
+
+    // Folder, pattern and conditions on the left.
+    auto* left = new QVBoxLayout;
+    left->setSpacing(4);
+    body->addLayout(left);
+    Drive1 = new QComboBox(central);
+    Drive1->setObjectName(QStringLiteral("Drive1"));
+    Drive1->setAccessibleName(QStringLiteral("ドライブ"));
+    left->addWidget(Drive1);
+    Dir1 = new FolderListWidget(*services_.fileSystem, central);
+    Dir1->setObjectName(QStringLiteral("Dir1"));
+    Dir1->setAccessibleName(QStringLiteral("フォルダ"));
+    left->addWidget(Dir1, 1);
+    File1 = new FileListBox(*services_.fileSystem, this);
+    File1->setObjectName(QStringLiteral("File1"));
+
+    auto* patternRow = new QHBoxLayout;
+    auto* patternLabel = new QLabel(texts::PatternLabel(), central);
+    txtPattern = new QLineEdit(texts::DefaultPattern(), central);
+    txtPattern->setObjectName(QStringLiteral("txtPattern"));
+    txtPattern->setAccessibleName(texts::PatternLabel());
+    patternLabel->setBuddy(txtPattern);
+    Command5 = MakeButton(QStringLiteral("Command5"), texts::ClearCaption(), central);
+    Command5->setAccessibleName(texts::PatternLabel() + texts::ClearCaption());
+    patternRow->addWidget(patternLabel);
+    patternRow->addWidget(txtPattern, 1);
+    patternRow->addWidget(Command5);
+    left->addLayout(patternRow);
+
+    auto* conditions = new QGridLayout;
+    conditions->setHorizontalSpacing(4);
+    conditions->setVerticalSpacing(4);
+    auto* typeLabel = new QLabel(texts::TypeLabel(), central);
+    Combo2 = new QComboBox(central);
+    Combo2->setObjectName(QStringLiteral("Combo2"));
+    Combo2->setAccessibleName(texts::TypeLabel());
+    typeLabel->setBuddy(Combo2);
+    conditions->addWidget(typeLabel, 0, 0);
+    conditions->addWidget(Combo2, 0, 1, 1, 3, Qt::AlignLeft);
+    txtMkDate1 = MakeDateBox(QStringLiteral("txtMkDate1"), QStringLiteral("1901/01/01"),
+                             texts::CreatedLabel() + QStringLiteral("から"), central);
+    txtMkDate2 = MakeDateBox(QStringLiteral("txtMkDate2"), QStringLiteral("9999/12/31"),
+                             texts::CreatedLabel() + QStringLiteral("まで"), central);
+    txtReNew1 = MakeDateBox(QStringLiteral("txtReNew1"), QStringLiteral("1901/01/01"),
+                            texts::ModifiedLabel() + QStringLiteral("から"), central);
+    txtReNew2 = MakeDateBox(QStringLiteral("txtReNew2"), QStringLiteral("9999/12/31"),
+                            texts::ModifiedLabel() + QStringLiteral("まで"), central);
+    cmdClear = MakeButton(QStringLiteral("cmdClear"), texts::ClearCaption(), central);
+    cmdClear->setAccessibleName(texts::CreatedLabel() + texts::ClearCaption());
+    Command6 = MakeButton(QStringLiteral("Command6"), texts::ClearCaption(), central);
+    Command6->setAccessibleName(texts::ModifiedLabel() + texts::ClearCaption());
+    auto addRange = [&](int row, const QString& label, QLineEdit* from, QLineEdit* to,
+                        QPushButton* clear) {
+        auto* caption = new QLabel(label, central);
+        caption->setBuddy(from);
+        conditions->addWidget(caption, row, 0);
+        conditions->addWidget(from, row, 1);
+        conditions->addWidget(new QLabel(QStringLiteral("～"), central), row, 2);
+        conditions->addWidget(to, row, 3);
+        conditions->addWidget(clear, row, 4);
+    };
+    addRange(1, texts::CreatedLabel(), txtMkDate1, txtMkDate2, cmdClear);
+    addRange(2, texts::ModifiedLabel(), txtReNew1, txtReNew2, Command6);
+    left->addLayout(conditions);
+
+    // The file table on the right.
+    auto* right = new QVBoxLayout;
+    right->setSpacing(4);
+    body->addLayout(right, 1);
+    tableModel_ = new FileTableItemModel(this);
+    ListView1 = new QTreeView(central);
+    ListView1->setObjectName(QStringLiteral("ListView1"));
+    ListView1->setAccessibleName(QStringLiteral("ファイル一覧"));
+    ListView1->setRootIsDecorated(false);
+    ListView1->setUniformRowHeights(true);
+    ListView1->setAllColumnsShowFocus(true);
+    ListView1->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    ListView1->setSelectionBehavior(QAbstractItemView::SelectRows);
+    ListView1->setModel(tableModel_);
+    ListView1->header()->setSectionsClickable(true);
+    ListView1->header()->setStretchLastSection(false);
+    ListView1->setColumnWidth(kNameColumn, 180);
+    ListView1->setColumnWidth(kSizeColumn, 70);
+    ListView1->setColumnWidth(kTypeColumn, 110);
+    ListView1->setColumnWidth(kMadeColumn, 130);
+    ListView1->setColumnWidth(kRenewColumn, 130);
+    ListView1->setColumnWidth(kNoColumn, 44);
+    right->addWidget(ListView1, 1);
+    auto* tableButtons = new QHBoxLayout;
+    Command4 = MakeButton(QStringLiteral("Command4"), texts::SelectAllCaption(), central);
+    tableButtons->addWidget(Command4);
+    tableButtons->addStretch(1);
+    right->addLayout(tableButtons);
+
+    // Operations: the tab strip over the container of the four panels.
+    TabStrip1 = new QTabBar(central);
+    TabStrip1->setObjectName(QStringLiteral("TabStrip1"));
+    TabStrip1->setAccessibleName(QStringLiteral("操作"));
+    for (int tab = 0; tab < 4; ++tab)
+        TabStrip1->addTab(texts::TabCaption(tab));
+    TabStrip1->setExpanding(false);
+    outer->addWidget(TabStrip1);
+    Picture1 = new QFrame(central);
+    Picture1->setObjectName(QStringLiteral("Picture1"));
+    Picture1->setFrameShape(QFrame::StyledPanel);
+    auto* panels = new QGridLayout(Picture1);
+    panels->setContentsMargins(6, 6, 6, 6);
+    const BatchContext batch = MakeBatchContext();
+    Frame3 = new ReplacePanel(batch, Picture1);
+    Frame4 = new AddPanel(batch, Picture1);
+    Frame5 = new SerialPanel(batch, Picture1);
+    Frame6 = new DeletePanel(batch, Picture1);
+    for (QFrame* frame : {static_cast<QFrame*>(Frame3), static_cast<QFrame*>(Frame4),
+                          static_cast<QFrame*>(Frame5), static_cast<QFrame*>(Frame6)}) {
+        panels->addWidget(frame, 0, 0);
+        frame->setVisible(frame == Frame3);
+    }
+    outer->addWidget(Picture1);
+
+    StatusBar1 = new QStatusBar(this);
+    StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
+    StatusBar1->setSizeGripEnabled(true);
+    for (int panel = 0; panel < 3; ++panel) {
+        statusPanels_[panel] = new QLabel(StatusBar1);
+        statusPanels_[panel]->setObjectName(QStringLiteral("StatusPanel%1").arg(panel + 1));
+        statusPanels_[panel]->setMinimumWidth(panel < 2 ? 110 : 200);
+        StatusBar1->addWidget(statusPanels_[panel], panel < 2 ? 0 : 1);
+    }
+    setStatusBar(StatusBar1);
+    setCentralWidget(central);
+
+    connect(Drive1, &QComboBox::currentIndexChanged, this, [this] { DriveChanged(); });
+    connect(Dir1, &FolderListWidget::PathChanged, this, [this] { FolderChanged(); });
+    connect(File1, &FileListBox::PathChange, this, [this] { FillFileTable(); });
+    connect(File1, &FileListBox::PatternChange, this, [this] { FillFileTable(); });
+    connect(txtPattern, &QLineEdit::textChanged, this, [this] { PatternChanged(); });
+    txtPattern->installEventFilter(this);
+    connect(Command5, &QPushButton::clicked, this,
+            [this] { txtPattern->setText(texts::DefaultPattern()); });
+    connect(TabStrip1, &QTabBar::currentChanged, this, [this] { ShowPanelForTab(); });
+}
+
+void MainWindow::StartUp() {
+    setWindowTitle(caption_);
+    const int width = kWindowWidthTwips * kLogicalDpi / kTwipsPerInch;
+    resize(width, 640);
+
+    if (Combo2->count() > 0)
+        Combo2->setCurrentIndex(0);
+    Frame5->cmbZero()->setCurrentIndex(0);
+
+    QString folder = services_.appFolder;
+    if (!services_.fileSystem->FolderExists(folder))
+        folder = services_.appFolder;
+
+    SelectDriveFor(folder);
+    Dir1->SetPath(folder);
+
+    tableModel_->SetHeaderImage(kNameColumn, QStringLiteral("up"));
+    ListView1->header()->moveSection(ListView1->header()->visualIndex(kNoColumn), 0);
+}
+
+void MainWindow::SelectDriveFor(const QString& folder) {
+    const QStringList roots = services_.fileSystem->DriveRoots();
+    QSignalBlocker blocker(Drive1);
+    Drive1->clear();
+    int best = -1;
+    qsizetype bestLength = -1;
+    for (int i = 0; i < roots.size(); ++i) {
+        Drive1->addItem(roots[i], roots[i]);
+        const QString prefix = FolderPrefix(roots[i]);
+        const bool contains = roots[i] == folder || folder.startsWith(prefix);
+        if (contains && roots[i].size() > bestLength) {
+            best = i;
+            bestLength = roots[i].size();
+        }
+    }
+    // The start folder's volume is chosen without a fill of its root: the folder's own fill
+    // follows at once and shows the same final state.
+    if (best >= 0)
+        Drive1->setCurrentIndex(best);
+}
+
+void MainWindow::DriveChanged() {
+    const QString root = Drive1->currentData().toString();
+    const QString error = services_.fileSystem->FolderAccessError(root);
+    if (!error.isEmpty()) {
+        services_.messages->Error(error, caption_);
+        return;
+    }
+    Dir1->SetPath(root);
+}
+
+void MainWindow::FolderChanged() {
+    File1->SetPath(Dir1->Path());
+    SetStatusText(3, texts::FolderSelectionText(Dir1->Path()));
+}
+
+void MainWindow::PatternChanged() {
+    File1->SetPattern(txtPattern->text());
+}
+
+void MainWindow::PatternLeave() {
+    if (txtPattern->text().isEmpty())
+        txtPattern->setText(texts::DefaultPattern());
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == txtPattern && event->type() == QEvent::FocusOut)
+        PatternLeave();
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void MainWindow::ShowPanelForTab() {
+    QFrame* frames[] = {Frame3, Frame4, Frame5, Frame6};
+    for (QFrame* frame : frames)
+        frame->hide();
+    const int tab = TabStrip1->currentIndex();
+    if (tab >= 0 && tab < 4)
+        frames[tab]->show();
+}
+
+void MainWindow::FillFileTable() {
+    setCursor(Qt::WaitCursor);
+    ListView1->setEnabled(false);
+
+    const QString made1 = txtMkDate1->text() + QStringLiteral(" 00:00:00");
+    const QString made2 = txtMkDate2->text() + QStringLiteral(" 23:59:59");
+    const QString renew1 = txtReNew1->text() + QStringLiteral(" 00:00:00");
+    const QString renew2 = txtReNew2->text() + QStringLiteral(" 23:59:59");
+    FileRowSources sources;
+    sources.accepts = [&](const QString& created, const QString& modified) {
+        return created >= made1 && created <= made2 && modified >= renew1 && modified <= renew2;
+    };
+    sources.timeText = [](qint64 seconds) { return FormatLocalDateTime(seconds); };
+    FileRowsBuild build = BuildFileRows(File1->Files(), sources);
+    const auto rows = static_cast<qint64>(build.rows.size());
+
+    tableModel_->SetRows(std::move(build.rows));
+    tableModel_->Resort();
+    ListView1->selectAll();
+    SetDigitsFromCount(rows);
+    SetStatusText(1, SelectedCountText(rows));
+    SetStatusText(2, FormatSizeTotal(build.totalBytes));
+
+    ListView1->setEnabled(true);
+    unsetCursor();
+}
+
+void MainWindow::Refill() {
+    File1->Refresh();
+    FillFileTable();
+}
+
+void MainWindow::SetDigitsFromCount(qint64 count) {
+    QComboBox* cmbZero = Frame5->cmbZero();
+    const QString digits = QString::number(DigitCount(count));
+    const int index = cmbZero->findText(digits);
+    cmbZero->setCurrentIndex(index >= 0 ? index : cmbZero->count() - 1);
+}
+
+QString MainWindow::StatusText(int panel) const {
+    return statusPanels_[panel - 1]->text();
+}
+
+void MainWindow::SetStatusText(int panel, const QString& text) {
+    statusPanels_[panel - 1]->setText(text);
+}
+
+QStringList MainWindow::SelectedRowNames() const {
+    QModelIndexList selected = ListView1->selectionModel()->selectedRows(kNameColumn);
+    std::sort(selected.begin(), selected.end(),
+              [](const QModelIndex& a, const QModelIndex& b) { return a.row() < b.row(); });
+    QStringList names;
+    names.reserve(selected.size());
+    for (const QModelIndex& index : selected)
+        names << tableModel_->Row(index.row()).name;
+    return names;
+}
+
+BatchContext MainWindow::MakeBatchContext() {
+    BatchContext context;
+    context.messages = services_.messages;
+    context.fileSystem = services_.fileSystem;
+    context.title = caption_;
+    context.folder = [this] { return Dir1->Path(); };
+    context.selectedRowNames = [this] { return SelectedRowNames(); };
+    context.refill = [this] { Refill(); };
+    return context;
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    event->accept();
+}
+
+}  // namespace miravel

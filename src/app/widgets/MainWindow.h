@@ -1,0 +1,103 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QString>
+
+#include "app/MainWindowServices.h"
+#include "rename/BatchRename.h"
+
+class QComboBox;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QStatusBar;
+class QTabBar;
+class QTreeView;
+
+namespace miravel {
+
+class AddPanel;
+class DeletePanel;
+class FileListBox;
+class FileTableItemModel;
+class FolderListWidget;
+class ReplacePanel;
+class SerialPanel;
+
+// The one window: it owns every control and binds them to the logic of the rooms.
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+
+  public:
+    explicit MainWindow(const MainWindowServices& services, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    QString Caption() const { return caption_; }
+    FileTableItemModel* TableModel() const { return tableModel_; }
+    QTreeView* TableView() const { return ListView1; }
+    FolderListWidget* FolderList() const { return Dir1; }
+    FileListBox* FileList() const { return File1; }
+    QString StatusText(int panel) const;  // panels 1 to 3
+    const MainWindowServices& Services() const { return services_; }
+
+    // Rebuilds the table from the file list: every row selected, status panels 1 and 2, the
+    // digit count of the serial panel, the current sort.
+    void FillFileTable();
+    // Refreshes the file list from the folder, then fills.
+    void Refill();
+    // Selects the zero-padding entry equal to the digit count of count (the last when none).
+    void SetDigitsFromCount(qint64 count);
+    void SetStatusText(int panel, const QString& text);
+    // Selected rows' names in table order.
+    QStringList SelectedRowNames() const;
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void BuildControls();
+    void StartUp();
+    void DriveChanged();
+    void FolderChanged();
+    void PatternChanged();
+    void PatternLeave();
+    void ShowPanelForTab();
+    void SelectDriveFor(const QString& folder);
+    BatchContext MakeBatchContext();
+
+    MainWindowServices services_;
+    QString caption_;
+
+    // Folder and pattern.
+    QComboBox* Drive1 = nullptr;       // mounted volumes' roots
+    FolderListWidget* Dir1 = nullptr;  // the folder and its neighbours
+    FileListBox* File1 = nullptr;      // never shown: the folder's matching files
+    QLineEdit* txtPattern = nullptr;   // search pattern ("検索文字")
+    QPushButton* Command5 = nullptr;   // resets the pattern ("ｸﾘｱ")
+    // Conditions.
+    QComboBox* Combo2 = nullptr;      // type filter
+    QLineEdit* txtMkDate1 = nullptr;  // created from
+    QLineEdit* txtMkDate2 = nullptr;  // created to
+    QLineEdit* txtReNew1 = nullptr;   // modified from
+    QLineEdit* txtReNew2 = nullptr;   // modified to
+    QPushButton* cmdClear = nullptr;  // resets the creation range
+    QPushButton* Command6 = nullptr;  // resets the modification range
+    // File table.
+    QTreeView* ListView1 = nullptr;  // the file table
+    FileTableItemModel* tableModel_ = nullptr;
+    QPushButton* Command4 = nullptr;  // selects every row ("全選択")
+    QStatusBar* StatusBar1 = nullptr;
+    QLabel* statusPanels_[3] = {};
+    // Operations.
+    QLabel* Label26 = nullptr;  // the guide of the four steps
+    QTabBar* TabStrip1 = nullptr;
+    QFrame* Picture1 = nullptr;  // holds the four operation panels
+    ReplacePanel* Frame3 = nullptr;
+    AddPanel* Frame4 = nullptr;
+    SerialPanel* Frame5 = nullptr;
+    DeletePanel* Frame6 = nullptr;
+};
+
+}  // namespace miravel
