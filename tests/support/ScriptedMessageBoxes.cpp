@@ -20,14 +20,16 @@ bool ScriptedMessageBoxes::Confirm(const QString& text, const QString& title,
 
 QStringList ScriptedMessageBoxes::Texts() const {
     QStringList texts;
-    for (const Shown& box : shown_) texts << box.text;
+    for (const Shown& box : shown_)
+        texts << box.text;
     return texts;
 }
 
 QStringList ScriptedMessageBoxes::ErrorTexts() const {
     QStringList texts;
     for (const Shown& box : shown_)
-        if (box.kind == Shown::Kind::Error) texts << box.text;
+        if (box.kind == Shown::Kind::Error)
+            texts << box.text;
     return texts;
 }
 

@@ -11,7 +11,7 @@ namespace miravel::test {
 // Answers queued before the action; every box shown is recorded. A confirmation with no
 // queued answer fails the running test and answers Cancel, so no test ever blocks.
 class ScriptedMessageBoxes : public MessageBoxes {
-public:
+  public:
     struct Shown {
         enum class Kind { Error, Confirm } kind;
         QString text;
@@ -32,7 +32,7 @@ public:
         answers_.clear();
     }
 
-private:
+  private:
     QQueue<bool> answers_;
     QList<Shown> shown_;
 };

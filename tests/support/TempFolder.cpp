@@ -1,17 +1,19 @@
 #include "TempFolder.h"
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <QTest>
 #include <fcntl.h>
 #include <ftw.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTest>
 
 namespace miravel::test {
 
-TempFolder::TempFolder() { QVERIFY(dir_.isValid()); }
+TempFolder::TempFolder() {
+    QVERIFY(dir_.isValid());
+}
 
 TempFolder::~TempFolder() {
     // QDir skips names it cannot decode, so everything goes with raw calls first; folders a
@@ -38,7 +40,8 @@ void TempFolder::MakeFile(const QString& name, qint64 size, const QByteArray& fi
         QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
         QByteArray content;
         content.reserve(size);
-        while (content.size() < size) content.append(fill);
+        while (content.size() < size)
+            content.append(fill);
         content.truncate(size);
         file.write(content);
     }
@@ -48,11 +51,14 @@ void TempFolder::MakeFileRaw(const QByteArray& name, qint64 size) {
     const QByteArray full = QFile::encodeName(path()) + "/" + name;
     const int fd = ::open(full.constData(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
     QVERIFY2(fd >= 0, full.constData());
-    if (size > 0) QVERIFY(::ftruncate(fd, size) == 0);
+    if (size > 0)
+        QVERIFY(::ftruncate(fd, size) == 0);
     ::close(fd);
 }
 
-void TempFolder::MakeFolder(const QString& name) { QVERIFY(QDir(path()).mkpath(name)); }
+void TempFolder::MakeFolder(const QString& name) {
+    QVERIFY(QDir(path()).mkpath(name));
+}
 
 void TempFolder::SetModified(const QString& name, const QDateTime& when) {
     QFile file(FilePath(name));
@@ -62,7 +68,8 @@ void TempFolder::SetModified(const QString& name, const QDateTime& when) {
 
 QByteArray TempFolder::Content(const QString& name) const {
     QFile file(FilePath(name));
-    if (!file.open(QIODevice::ReadOnly)) return {};
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
     return file.readAll();
 }
 
@@ -73,6 +80,8 @@ QStringList TempFolder::Names() const {
     return names;
 }
 
-bool TempFolder::Exists(const QString& name) const { return QFileInfo::exists(FilePath(name)); }
+bool TempFolder::Exists(const QString& name) const {
+    return QFileInfo::exists(FilePath(name));
+}
 
 }  // namespace miravel::test

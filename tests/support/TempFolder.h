@@ -9,7 +9,7 @@ namespace miravel::test {
 
 // A real temporary folder that makes files with given sizes and times.
 class TempFolder {
-public:
+  public:
     TempFolder();
     // Removes the contents byte by byte, so names that are not valid UTF-8 go too.
     ~TempFolder();
@@ -29,7 +29,7 @@ public:
     QStringList Names() const;
     bool Exists(const QString& name) const;
 
-private:
+  private:
     QTemporaryDir dir_;
 };
 

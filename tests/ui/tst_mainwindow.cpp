@@ -1,0 +1,120 @@
+#include <QComboBox>
+#include <QFrame>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTest>
+#include <QTreeView>
+
+#include "files/FileListBox.h"
+#include "files/widgets/FileTableItemModel.h"
+#include "files/widgets/FolderListWidget.h"
+#include "support/WindowHarness.h"
+
+using namespace miravel;
+using namespace miravel::test;
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+
+  private Q_SLOTS:
+    void startsWithCaptionWidthAndFilledTable() {
+        WindowHarness harness;
+        harness.folder.MakeFile("b.txt", 1025);
+        harness.folder.MakeFile("a.jpg", 0);
+        harness.folder.MakeFolder("sub");
+        MainWindow& window = harness.Open();
+        QCOMPARE(window.windowTitle(),
+                 QString("Zentrabe ファイル名一括変換ソフト 『Miravel Ver1.0』"));
+        QCOMPARE(window.width(), 680);
+        QCOMPARE(harness.TableNames(), (QStringList{"a.jpg", "b.txt"}));
+        QCOMPARE(harness.SelectedNames(), (QStringList{"a.jpg", "b.txt"}));
+        QCOMPARE(window.StatusText(1), QString("2個のファイルを選択"));
+        QCOMPARE(window.StatusText(2), QString("1 KB"));
+        QCOMPARE(window.StatusText(3), "「" + harness.folder.path() + "」の選択したファイル");
+        QCOMPARE(harness.Find<QComboBox>("cmbZero")->currentText(), QString("1"));
+        QCOMPARE(window.TableModel()->HeaderImage(kNameColumn), QString("up"));
+        QCOMPARE(window.TableView()->header()->logicalIndexAt(0), int(kNoColumn));
+        QCOMPARE(window.TableModel()->Row(1).sizeText, QString("   2KB"));
+    }
+
+    void tabsShowExactlyOnePanel() {
+        WindowHarness harness;
+        harness.Open();
+        auto* tabs = harness.Find<QTabBar>("TabStrip1");
+        const QStringList frames = {"Frame3", "Frame4", "Frame5", "Frame6"};
+        auto visibleFrames = [&] {
+            QStringList visible;
+            for (const QString& name : frames)
+                if (harness.Find<QFrame>(name)->isVisible())
+                    visible << name;
+            return visible;
+        };
+        QCOMPARE(visibleFrames(), QStringList{"Frame3"});
+        for (int tab : {3, 1, 2, 0}) {
+            QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(tab).center());
+            QCOMPARE(visibleFrames(), QStringList{frames[tab]});
+        }
+    }
+
+    void typingAPatternRefillsOnEveryKeystroke() {
+        WindowHarness harness;
+        harness.folder.MakeFile("one.txt");
+        harness.folder.MakeFile("TWO.TXT");
+        harness.folder.MakeFile("three.jpg");
+        harness.folder.MakeFile("noext");
+        MainWindow& window = harness.Open();
+        QCOMPARE(harness.TableNames().size(), 4);
+        auto* pattern = harness.Find<QLineEdit>("txtPattern");
+        pattern->setFocus();
+        pattern->selectAll();
+        QTest::keyClick(pattern, Qt::Key_Delete);
+        int fills = 0;
+        connect(window.TableModel(), &QAbstractItemModel::modelReset, this, [&] { ++fills; });
+        QTest::keyClicks(pattern, "*.txt");
+        QCOMPARE(fills, 5);
+        QCOMPARE(harness.TableNames(), (QStringList{"one.txt", "TWO.TXT"}));
+        QCOMPARE(window.StatusText(1), QString("2個のファイルを選択"));
+    }
+
+    void leavingAnEmptyPatternRestoresTheDefault() {
+        WindowHarness harness;
+        harness.folder.MakeFile("a.txt");
+        harness.Open();
+        auto* pattern = harness.Find<QLineEdit>("txtPattern");
+        pattern->setFocus();
+        QTRY_VERIFY(pattern->hasFocus());
+        pattern->selectAll();
+        QTest::keyClick(pattern, Qt::Key_Backspace);
+        QCOMPARE(pattern->text(), QString());
+        harness.Find<QComboBox>("Drive1")->setFocus();
+        QTRY_COMPARE(pattern->text(), QString("*.*"));
+        QCOMPARE(harness.TableNames(), QStringList{"a.txt"});
+
+        QTest::keyClicks(pattern, "x");
+        QTest::mouseClick(harness.Find<QPushButton>("Command5"), Qt::LeftButton);
+        QCOMPARE(pattern->text(), QString("*.*"));
+    }
+
+    void openingAFolderListsItsFilesAndNamesItInPanel3() {
+        WindowHarness harness;
+        harness.folder.MakeFolder("data");
+        harness.folder.MakeFile("data/inner.txt");
+        harness.folder.MakeFile("outer.txt");
+        MainWindow& window = harness.Open();
+        FolderListWidget* folders = window.FolderList();
+        QList<QListWidgetItem*> items = folders->findItems("data", Qt::MatchEndsWith);
+        QCOMPARE(items.size(), 1);
+        folders->setFocus();
+        folders->setCurrentItem(items.first());
+        QTest::keyClick(folders, Qt::Key_Return);
+        const QString data = harness.folder.FilePath("data");
+        QCOMPARE(folders->Path(), data);
+        QCOMPARE(harness.TableNames(), QStringList{"inner.txt"});
+        QCOMPARE(window.StatusText(3), "「" + data + "」の選択したファイル");
+    }
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "tst_mainwindow.moc"
