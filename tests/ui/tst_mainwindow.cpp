@@ -5,7 +5,7 @@
 #include <QPushButton>
 #include <QTabBar>
 #include <QTest>
-#include <QTreeView>
+#include "files/widgets/FileTableView.h"
 
 #include "files/FileListBox.h"
 #include "files/widgets/FileTableItemModel.h"

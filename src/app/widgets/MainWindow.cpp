@@ -22,6 +22,7 @@
 #include "files/FileTexts.h"
 #include "files/Formats.h"
 #include "files/widgets/FileTableItemModel.h"
+#include "files/widgets/FileTableView.h"
 #include "files/widgets/FolderListWidget.h"
 #include "platform/FileSystem.h"
 #include "platform/LocalTime.h"
@@ -160,14 +161,7 @@ void MainWindow::BuildControls() {
     right->setSpacing(4);
     body->addLayout(right, 1);
     tableModel_ = new FileTableItemModel(this);
-    ListView1 = new QTreeView(central);
-    ListView1->setObjectName(QStringLiteral("ListView1"));
-    ListView1->setAccessibleName(QStringLiteral("ファイル一覧"));
-    ListView1->setRootIsDecorated(false);
-    ListView1->setUniformRowHeights(true);
-    ListView1->setAllColumnsShowFocus(true);
-    ListView1->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    ListView1->setSelectionBehavior(QAbstractItemView::SelectRows);
+    ListView1 = new FileTableView(central);
     ListView1->setModel(tableModel_);
     ListView1->header()->setSectionsClickable(true);
     ListView1->header()->setStretchLastSection(false);

@@ -13,7 +13,6 @@ class QLineEdit;
 class QPushButton;
 class QStatusBar;
 class QTabBar;
-class QTreeView;
 
 namespace miravel {
 
@@ -21,6 +20,7 @@ class AddPanel;
 class DeletePanel;
 class FileListBox;
 class FileTableItemModel;
+class FileTableView;
 class FolderListWidget;
 class ReplacePanel;
 class SerialPanel;
@@ -35,7 +35,7 @@ class MainWindow : public QMainWindow {
 
     QString Caption() const { return caption_; }
     FileTableItemModel* TableModel() const { return tableModel_; }
-    QTreeView* TableView() const { return ListView1; }
+    FileTableView* TableView() const { return ListView1; }
     FolderListWidget* FolderList() const { return Dir1; }
     FileListBox* FileList() const { return File1; }
     QString StatusText(int panel) const;  // panels 1 to 3
@@ -85,7 +85,7 @@ class MainWindow : public QMainWindow {
     QPushButton* cmdClear = nullptr;  // resets the creation range
     QPushButton* Command6 = nullptr;  // resets the modification range
     // File table.
-    QTreeView* ListView1 = nullptr;  // the file table
+    FileTableView* ListView1 = nullptr;  // the file table
     FileTableItemModel* tableModel_ = nullptr;
     QPushButton* Command4 = nullptr;  // selects every row ("全選択")
     QStatusBar* StatusBar1 = nullptr;
