@@ -27,6 +27,7 @@
 #include "platform/FileSystem.h"
 #include "platform/LocalTime.h"
 #include "platform/MessageBoxes.h"
+#include "platform/TypeDescriptions.h"
 #include "rename/widgets/AddPanel.h"
 #include "rename/widgets/DeletePanel.h"
 #include "rename/widgets/ReplacePanel.h"
@@ -319,6 +320,7 @@ void MainWindow::FillFileTable() {
         return created >= made1 && created <= made2 && modified >= renew1 && modified <= renew2;
     };
     sources.timeText = [](qint64 seconds) { return FormatLocalDateTime(seconds); };
+    sources.typeOf = [this](const QString& name) { return typeDescriptions_.Describe(name); };
     FileRowsBuild build = BuildFileRows(File1->Files(), sources);
     const auto rows = static_cast<qint64>(build.rows.size());
 

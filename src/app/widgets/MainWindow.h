@@ -4,6 +4,7 @@
 #include <QString>
 
 #include "app/MainWindowServices.h"
+#include "platform/TypeDescriptions.h"
 #include "rename/BatchRename.h"
 
 class QComboBox;
@@ -69,6 +70,7 @@ class MainWindow : public QMainWindow {
 
     MainWindowServices services_;
     QString caption_;
+    TypeDescriptions typeDescriptions_;  // cached per extension across fills
 
     // Folder and pattern.
     QComboBox* Drive1 = nullptr;       // mounted volumes' roots
