@@ -45,6 +45,9 @@ QPushButton* MakeButton(const QString& objectName, const QString& caption, QWidg
     auto* button = new QPushButton(caption, parent);
     button->setObjectName(objectName);
     button->setAutoDefault(false);
+    // Captions are short; keep the buttons no wider than they need to be.
+    button->setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Fixed);
+    button->setMaximumWidth(button->fontMetrics().horizontalAdvance(caption) + 24);
     return button;
 }
 
@@ -55,7 +58,8 @@ QLineEdit* MakeDateBox(const QString& objectName, const QString& text, const QSt
     box->setAccessibleName(accessible);
     box->setMaxLength(10);
     box->setAttribute(Qt::WA_InputMethodEnabled, false);
-    box->setFixedWidth(box->fontMetrics().horizontalAdvance(QStringLiteral("0000/00/00")) + 14);
+    box->setFixedWidth(box->fontMetrics().horizontalAdvance(QStringLiteral("0000/00/00")) + 12);
+    box->setTextMargins(0, 0, 0, 0);
     return box;
 }
 
@@ -94,9 +98,12 @@ void MainWindow::BuildControls() {
     outer->addLayout(body, 1);
 
     // Folder, pattern and conditions on the left.
-    auto* left = new QVBoxLayout;
+    auto* leftPane = new QWidget(central);
+    leftPane->setFixedWidth(262);
+    auto* left = new QVBoxLayout(leftPane);
+    left->setContentsMargins(0, 0, 0, 0);
     left->setSpacing(4);
-    body->addLayout(left);
+    body->addWidget(leftPane);
     Drive1 = new QComboBox(central);
     Drive1->setObjectName(QStringLiteral("Drive1"));
     Drive1->setAccessibleName(QStringLiteral("ドライブ"));
@@ -122,7 +129,7 @@ void MainWindow::BuildControls() {
     left->addLayout(patternRow);
 
     auto* conditions = new QGridLayout;
-    conditions->setHorizontalSpacing(4);
+    conditions->setHorizontalSpacing(2);
     conditions->setVerticalSpacing(4);
     auto* typeLabel = new QLabel(texts::TypeLabel(), central);
     Combo2 = new QComboBox(central);
@@ -155,6 +162,7 @@ void MainWindow::BuildControls() {
     };
     addRange(1, texts::CreatedLabel(), txtMkDate1, txtMkDate2, cmdClear);
     addRange(2, texts::ModifiedLabel(), txtReNew1, txtReNew2, Command6);
+    conditions->setColumnStretch(5, 1);  // extra width goes after the clear buttons
     left->addLayout(conditions);
 
     // The file table on the right.
