@@ -251,6 +251,9 @@ void MainWindow::StartUp() {
     SelectDriveFor(folder);
     Dir1->SetPath(folder);
 
+    // The delete example marks at once texts that a run would refuse.
+    Frame6->ApplyRefusalMark();
+
     tableModel_->SetHeaderImage(kNameColumn, QStringLiteral("up"));
     ListView1->header()->moveSection(ListView1->header()->visualIndex(kNoColumn), 0);
 }

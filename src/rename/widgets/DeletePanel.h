@@ -3,6 +3,12 @@
 #include <QFrame>
 
 #include "rename/BatchRename.h"
+#include "rename/DeleteNumberedOperation.h"
+
+class QButtonGroup;
+class QLabel;
+class QLineEdit;
+class QPushButton;
 
 namespace miravel {
 
@@ -13,8 +19,30 @@ class DeletePanel : public QFrame {
   public:
     DeletePanel(const BatchContext& batch, QWidget* parent = nullptr);
 
+    // The texts around the number, kept in the settings between runs.
+    QLineEdit* Text7() const { return Text7_; }
+    QLineEdit* Text8() const { return Text8_; }
+
+    // The panel's fields as they stand.
+    DeleteFields Fields() const;
+    // Rebuilds both examples and strikes the after-example through while a run would refuse
+    // the fields.
+    void UpdateDeletePreview();
+    // Only the strike-through of the after-example, for fields that were loaded without a
+    // rebuild (the examples keep their texts unless the fields are refused).
+    void ApplyRefusalMark();
+
   private:
+    void BuildControls();
+    void SetStruck(bool struck);
+
     BatchContext batch_;
+    QLineEdit* Text7_ = nullptr;      // before the number
+    QLineEdit* Text8_ = nullptr;      // after the number
+    QButtonGroup* Option3 = nullptr;  // strings and number, or the number only
+    QPushButton* Command7 = nullptr;  // runs the deletion
+    QLabel* Label31 = nullptr;        // sample names with their markers
+    QLabel* Label9 = nullptr;         // the sample names after the deletion
 };
 
 }  // namespace miravel

@@ -1,15 +1,159 @@
 #include "rename/widgets/SerialPanel.h"
 
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include "rename/RenameTexts.h"
+#include "rename/widgets/NumberFieldCheck.h"
+#include "rename/widgets/PanelControls.h"
+
 namespace miravel {
 
 SerialPanel::SerialPanel(const BatchContext& batch, QWidget* parent)
     : QFrame(parent), batch_(batch), cmbZero_(new QComboBox(this)) {
     setObjectName(QStringLiteral("Frame5"));
     setAccessibleName(QStringLiteral("連番を付加"));
+    BuildControls();
+
+    startCheck_ = new NumberFieldCheck(Text5, batch_.messages, batch_.title);
+    positionCheck_ = new NumberFieldCheck(txtST2, batch_.messages, batch_.title);
+
+    connect(cmbZero_, &QComboBox::currentIndexChanged, this, [this] { UpdateSerialPreview(); });
+    connect(Option2, &QButtonGroup::idClicked, this, [this] { UpdateSerialPreview(); });
+    for (QLineEdit* box : {Text4_, Text5, Text6_, txtST2})
+        connect(box, &QLineEdit::textChanged, this, [this] { UpdateSerialPreview(); });
+    connect(Command3, &QPushButton::clicked, this, [this] { Run(); });
+}
+
+void SerialPanel::BuildControls() {
     cmbZero_->setObjectName(QStringLiteral("cmbZero"));
     cmbZero_->setAccessibleName(QStringLiteral("ゼロ埋めの桁数"));
     for (int digits = 1; digits <= 8; ++digits)
         cmbZero_->addItem(QString::number(digits));
+    // Nothing is chosen until the window picks the first entry, which builds the example.
+    cmbZero_->setCurrentIndex(-1);
+
+    Option2 = new QButtonGroup(this);
+    Option2->setObjectName(QStringLiteral("Option2"));
+    const QString placements[] = {QStringLiteral("先頭"), QStringLiteral("後尾"),
+                                  QStringLiteral("指定")};
+    for (int index = 0; index < 3; ++index)
+        Option2->addButton(
+            MakeOption(QStringLiteral("Option2_%1").arg(index), placements[index], this), index);
+    Option2->button(0)->setChecked(true);
+    txtST2 = MakeNumberBox(QStringLiteral("txtST2"), QStringLiteral("0"),
+                           QStringLiteral("付加する位置（文字数）"), 3, this);
+    txtST2->setEnabled(false);
+
+    Text4_ = MakeTextBox(QStringLiteral("Text4"), QStringLiteral("[第"),
+                         QStringLiteral("番号の前の文字列"), QStringLiteral("[第第第"), 0, this);
+    Text5 = MakeNumberBox(QStringLiteral("Text5"), QStringLiteral("1"), QStringLiteral("開始番号"),
+                          4, this);
+    Text6_ = MakeTextBox(QStringLiteral("Text6"), QStringLiteral("話]"),
+                         QStringLiteral("番号の後の文字列"), QStringLiteral("話話話]"), 0, this);
+    Command3 = MakeRunButton(QStringLiteral("Command3"), QStringLiteral("付加"), this);
+    Command3->setAccessibleName(QStringLiteral("連番を付加"));
+
+    Label37 = MakeExample(QStringLiteral("Label37"), rename_texts::SerialSamples.toString(),
+                          QStringLiteral("例"), this);
+    lblPre = MakeExample(QStringLiteral("lblPre"), rename_texts::SerialPreviewInitial.toString(),
+                         QStringLiteral("付加後の例"), this);
+    lblPre->setToolTip(lblPre->text());
+    lblPre->setWordWrap(true);
+    lblPre->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    // The fields read as a sentence in three rows; the examples stand beside them.
+    auto* sentence = new QVBoxLayout;
+    sentence->setSpacing(4);
+    auto* placementRow = new QHBoxLayout;
+    placementRow->addWidget(MakeWord(QStringLiteral("ファイル名の"), this));
+    for (int index = 0; index < 3; ++index)
+        placementRow->addWidget(Option2->button(index));
+    placementRow->addWidget(txtST2);
+    placementRow->addWidget(MakeWord(QStringLiteral("へ"), this));
+    placementRow->addStretch(1);
+    auto* numberRow = new QHBoxLayout;
+    numberRow->addWidget(Text4_);
+    numberRow->addWidget(MakeWord(QStringLiteral("＋"), this));
+    numberRow->addWidget(Text5);
+    numberRow->addWidget(MakeWord(QStringLiteral("から始まる連番"), this));
+    numberRow->addWidget(MakeWord(QStringLiteral("＋"), this));
+    numberRow->addWidget(Text6_);
+    numberRow->addWidget(MakeWord(QStringLiteral("を"), this));
+    numberRow->addStretch(1);
+    auto* digitsRow = new QHBoxLayout;
+    digitsRow->addWidget(MakeWord(QStringLiteral("ゼロを埋め"), this));
+    digitsRow->addWidget(cmbZero_);
+    digitsRow->addWidget(MakeWord(QStringLiteral("桁で揃えて"), this));
+    digitsRow->addSpacing(12);
+    digitsRow->addWidget(Command3);
+    digitsRow->addStretch(1);
+    for (QHBoxLayout* row : {placementRow, numberRow, digitsRow}) {
+        row->setSpacing(4);
+        sentence->addLayout(row);
+    }
+
+    auto* examples = new QGridLayout;
+    examples->setHorizontalSpacing(4);
+    examples->setVerticalSpacing(4);
+    examples->addWidget(MakeWord(QStringLiteral("例："), this), 0, 0, Qt::AlignTop);
+    examples->addWidget(Label37, 0, 1, Qt::AlignTop);
+    examples->addWidget(MakeWord(QStringLiteral("付加後："), this), 1, 0, Qt::AlignTop);
+    examples->addWidget(lblPre, 1, 1, 2, 1);
+    examples->setColumnStretch(1, 1);
+    examples->setRowStretch(2, 1);
+
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(4, 4, 4, 4);
+    layout->setSpacing(12);
+    layout->addLayout(sentence);
+    layout->addLayout(examples, 1);
+
+    QWidget* readingOrder[] = {Option2->button(0),
+                               Option2->button(1),
+                               Option2->button(2),
+                               txtST2,
+                               Text4_,
+                               Text5,
+                               Text6_,
+                               cmbZero_,
+                               Command3};
+    for (size_t i = 1; i < std::size(readingOrder); ++i)
+        setTabOrder(readingOrder[i - 1], readingOrder[i]);
+}
+
+SerialFields SerialPanel::Fields() const {
+    SerialFields fields;
+    fields.prefix = Text4_->text();
+    fields.start = Text5->text();
+    fields.suffix = Text6_->text();
+    fields.digitCount = cmbZero_->currentText();
+    fields.placement = Placement(qMax(Option2->checkedId(), 0));
+    fields.position = txtST2->text();
+    return fields;
+}
+
+void SerialPanel::UpdateSerialPreview() {
+    const SerialFields fields = Fields();
+    if (const std::optional<QString> text = SerialPreviewText(fields))
+        lblPre->setText(*text);
+    // Set even when the example keeps its text, so the box follows the choice at once.
+    txtST2->setEnabled(fields.placement == Placement::Position);
+    lblPre->setToolTip(lblPre->text());
+}
+
+void SerialPanel::Run() {
+    // A refused number field has just taken the focus back; the click that left it is not a run.
+    if (startCheck_->Refused() || positionCheck_->Refused())
+        return;
+    BatchRename(MakeSerialOperation(Fields()), batch_);
 }
 
 }  // namespace miravel

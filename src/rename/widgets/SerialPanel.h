@@ -1,11 +1,19 @@
 #pragma once
 
-#include <QComboBox>
 #include <QFrame>
 
 #include "rename/BatchRename.h"
+#include "rename/SerialOperation.h"
+
+class QButtonGroup;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
 
 namespace miravel {
+
+class NumberFieldCheck;
 
 // The add serial number panel (Frame5): zero-padded numbers in table order.
 class SerialPanel : public QFrame {
@@ -16,10 +24,31 @@ class SerialPanel : public QFrame {
 
     // Minimum digit count of the numbers, "1" to "8".
     QComboBox* cmbZero() const { return cmbZero_; }
+    // The texts around the number, kept in the settings between runs.
+    QLineEdit* Text4() const { return Text4_; }
+    QLineEdit* Text6() const { return Text6_; }
+
+    // The panel's fields as they stand.
+    SerialFields Fields() const;
+    // Rebuilds the after-example and its tooltip, and enables the position box for "指定".
+    void UpdateSerialPreview();
 
   private:
+    void BuildControls();
+    void Run();
+
     BatchContext batch_;
     QComboBox* cmbZero_;
+    QButtonGroup* Option2 = nullptr;  // placement: head, tail, at a position
+    QLineEdit* txtST2 = nullptr;      // position for "指定"
+    QLineEdit* Text4_ = nullptr;      // before the number
+    QLineEdit* Text5 = nullptr;       // start number
+    QLineEdit* Text6_ = nullptr;      // after the number
+    QPushButton* Command3 = nullptr;  // runs the numbering
+    QLabel* Label37 = nullptr;        // fixed sample names
+    QLabel* lblPre = nullptr;         // the sample names numbered
+    NumberFieldCheck* startCheck_ = nullptr;
+    NumberFieldCheck* positionCheck_ = nullptr;
 };
 
 }  // namespace miravel

@@ -1,0 +1,71 @@
+#include "rename/widgets/NumberFieldCheck.h"
+
+#include <QColor>
+#include <QFocusEvent>
+#include <QLineEdit>
+#include <QPalette>
+#include <QPointer>
+#include <QTimer>
+
+#include "platform/MessageBoxes.h"
+#include "rename/NumberField.h"
+
+namespace miravel {
+
+namespace {
+
+const QColor kRefusedBackground(255, 128, 128);
+
+// Set while a refused field takes the focus back, so the field it takes it from is not
+// checked in turn (two refused fields would otherwise hand the focus to and fro for ever).
+bool returningFocus = false;
+
+}  // namespace
+
+NumberFieldCheck::NumberFieldCheck(QLineEdit* field, MessageBoxes* messages, QString title)
+    : QObject(field), field_(field), messages_(messages), title_(std::move(title)) {
+    field_->installEventFilter(this);
+}
+
+bool NumberFieldCheck::Refused() const {
+    return refused_ && field_->isEnabled() && field_->isVisible();
+}
+
+bool NumberFieldCheck::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == field_ && event->type() == QEvent::FocusOut) {
+        // Only a move to another control is a leave; a box or a menu opening, or another
+        // window taking over, is not.
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason &&
+            !returningFocus)
+            Leave();
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void NumberFieldCheck::Leave() {
+    const std::optional<QString> problem = NumberFieldProblem(field_->text());
+    refused_ = problem.has_value();
+    if (!refused_) {
+        field_->setPalette(QPalette());
+        return;
+    }
+    QPalette palette = field_->palette();
+    palette.setColor(QPalette::Base, kRefusedBackground);
+    field_->setPalette(palette);
+    // The box and the focus wait until the focus change that got here has finished: a modal
+    // box inside it would leave the clicked control half pressed.
+    QTimer::singleShot(0, this, [this, text = *problem] { ReportAndReturn(text); });
+}
+
+void NumberFieldCheck::ReportAndReturn(const QString& problem) {
+    messages_->Error(problem, title_);
+    if (!field_->isEnabled() || !field_->isVisible())
+        return;
+    returningFocus = true;
+    field_->setFocus(Qt::OtherFocusReason);
+    returningFocus = false;
+    field_->selectAll();
+}
+
+}  // namespace miravel

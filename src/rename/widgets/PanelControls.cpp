@@ -1,0 +1,66 @@
+#include "rename/widgets/PanelControls.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace miravel {
+
+namespace {
+
+// Room for the frame and the text margins of a line edit around its text.
+constexpr int kTextBoxPadding = 14;
+
+}  // namespace
+
+QLabel* MakeWord(const QString& text, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    label->setTextFormat(Qt::PlainText);
+    return label;
+}
+
+QLabel* MakeExample(const QString& objectName, const QString& text, const QString& accessibleName,
+                    QWidget* parent) {
+    auto* label = MakeWord(text, parent);
+    label->setObjectName(objectName);
+    label->setAccessibleName(accessibleName);
+    return label;
+}
+
+QLineEdit* MakeTextBox(const QString& objectName, const QString& text,
+                       const QString& accessibleName, const QString& widthSample, int maxLength,
+                       QWidget* parent) {
+    auto* box = new QLineEdit(parent);
+    box->setObjectName(objectName);
+    box->setAccessibleName(accessibleName);
+    if (maxLength > 0)
+        box->setMaxLength(maxLength);
+    box->setText(text);
+    box->setFixedWidth(box->fontMetrics().horizontalAdvance(widthSample) + kTextBoxPadding);
+    return box;
+}
+
+QLineEdit* MakeNumberBox(const QString& objectName, const QString& text,
+                         const QString& accessibleName, int maxLength, QWidget* parent) {
+    QLineEdit* box = MakeTextBox(objectName, text, accessibleName,
+                                 QString(qMax(maxLength, 2), QLatin1Char('0')), maxLength, parent);
+    box->setAttribute(Qt::WA_InputMethodEnabled, false);
+    return box;
+}
+
+QPushButton* MakeRunButton(const QString& objectName, const QString& caption, QWidget* parent) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(objectName);
+    button->setAutoDefault(false);
+    button->setDefault(false);
+    return button;
+}
+
+QRadioButton* MakeOption(const QString& objectName, const QString& caption, QWidget* parent) {
+    auto* option = new QRadioButton(caption, parent);
+    option->setObjectName(objectName);
+    return option;
+}
+
+}  // namespace miravel

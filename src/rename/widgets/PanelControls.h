@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QString>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QWidget;
+
+namespace miravel {
+
+// Small builders shared by the operation panels, so every panel makes its controls alike.
+
+// A fixed word of a panel's sentence.
+QLabel* MakeWord(const QString& text, QWidget* parent);
+// A label that shows texts the user typed: never read as markup.
+QLabel* MakeExample(const QString& objectName, const QString& text, const QString& accessibleName,
+                    QWidget* parent);
+// A text box about wide enough for `widthSample`; maxLength 0 leaves the length free.
+QLineEdit* MakeTextBox(const QString& objectName, const QString& text,
+                       const QString& accessibleName, const QString& widthSample, int maxLength,
+                       QWidget* parent);
+// A box for plain digits: no input method, so no conversion window opens over it.
+QLineEdit* MakeNumberBox(const QString& objectName, const QString& text,
+                         const QString& accessibleName, int maxLength, QWidget* parent);
+// A run button that Enter in a text box never presses.
+QPushButton* MakeRunButton(const QString& objectName, const QString& caption, QWidget* parent);
+QRadioButton* MakeOption(const QString& objectName, const QString& caption, QWidget* parent);
+
+}  // namespace miravel
