@@ -38,6 +38,7 @@ int main(int argc, char* argv[]) {
     services.appFolder = QApplication::applicationDirPath();
     services.userConfigFolder = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
     services.loginName = miravel::CurrentLoginName();
+    services.userId = miravel::CurrentUserId();
 
     miravel::MainWindow window(services);
     window.show();

@@ -19,6 +19,7 @@ struct MainWindowServices {
     QString appFolder;         // the program's folder: the fallback start folder
     QString userConfigFolder;  // where settings go when the program's folder is read-only
     QString loginName;
+    quint32 userId = 0;  // names the settings section when there is no login name
     std::function<QDate()> today = [] { return QDate::currentDate(); };
 };
 

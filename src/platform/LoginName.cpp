@@ -23,4 +23,8 @@ QString CurrentLoginName() {
     return name;
 }
 
+quint32 CurrentUserId() {
+    return static_cast<quint32>(::geteuid());
+}
+
 }  // namespace miravel

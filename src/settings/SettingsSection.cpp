@@ -74,4 +74,12 @@ QString SettingsSectionName(const QString& loginName) {
 #endif
 }
 
+QString SettingsSectionForUser(const QString& loginName, quint32 userId) {
+    QString name = loginName;
+    name.remove(QChar(0));
+    if (name.isEmpty())
+        return QStringLiteral("%uid") + QString::number(userId);
+    return SettingsSectionName(name);
+}
+
 }  // namespace miravel

@@ -18,4 +18,10 @@ QString SettingsSectionName(const QString& loginName, LoginNameCase loginCase);
 // The same with this platform's rule for login names.
 QString SettingsSectionName(const QString& loginName);
 
+// The section of the user running the program. Without a login name the numeric user id
+// stands in, written as "%uid" and the number: no login name's section looks like that, since
+// a "%" of a name is always followed by hex digits, so users without names share nothing with
+// anyone.
+QString SettingsSectionForUser(const QString& loginName, quint32 userId);
+
 }  // namespace miravel

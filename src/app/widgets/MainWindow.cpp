@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDir>
 #include <QFocusEvent>
 #include <QFrame>
 #include <QGridLayout>
@@ -21,6 +22,8 @@
 #include "files/FileTableFill.h"
 #include "files/FileTexts.h"
 #include "files/Formats.h"
+#include "files/TypeFilter.h"
+#include "files/widgets/DateBox.h"
 #include "files/widgets/FileTableItemModel.h"
 #include "files/widgets/FileTableView.h"
 #include "files/widgets/FolderListWidget.h"
@@ -32,6 +35,9 @@
 #include "rename/widgets/DeletePanel.h"
 #include "rename/widgets/ReplacePanel.h"
 #include "rename/widgets/SerialPanel.h"
+#include "settings/SettingsSection.h"
+#include "settings/SettingsStore.h"
+#include "settings/StartFolder.h"
 
 namespace miravel {
 
@@ -51,17 +57,26 @@ QPushButton* MakeButton(const QString& objectName, const QString& caption, QWidg
     return button;
 }
 
-QLineEdit* MakeDateBox(const QString& objectName, const QString& text, const QString& accessible,
-                       QWidget* parent) {
-    auto* box = new QLineEdit(text, parent);
+DateBox* MakeDateBox(const QString& objectName, const QString& text, const QString& accessible,
+                     const std::function<QDate()>& today, QWidget* parent) {
+    auto* box = new DateBox(text, today, parent);
     box->setObjectName(objectName);
     box->setAccessibleName(accessible);
-    box->setMaxLength(10);
-    box->setAttribute(Qt::WA_InputMethodEnabled, false);
     box->setFixedWidth(box->fontMetrics().horizontalAdvance(QStringLiteral("0000/00/00")) + 12);
     box->setTextMargins(0, 0, 0, 0);
     return box;
 }
+
+// The text boxes whose texts are remembered between runs, in the order they are filled.
+struct PersistedBox {
+    const char* objectName;
+    QString SettingsValues::*value;
+};
+constexpr PersistedBox kPersistedBoxes[] = {
+    {"Text1", &SettingsValues::replaceFind}, {"Text2", &SettingsValues::replaceWith},
+    {"Text3", &SettingsValues::addText},     {"Text4", &SettingsValues::serialBefore},
+    {"Text6", &SettingsValues::serialAfter}, {"Text7", &SettingsValues::deleteStart},
+    {"Text8", &SettingsValues::deleteEnd}};
 
 }  // namespace
 
@@ -135,17 +150,24 @@ void MainWindow::BuildControls() {
     Combo2 = new QComboBox(central);
     Combo2->setObjectName(QStringLiteral("Combo2"));
     Combo2->setAccessibleName(texts::TypeLabel());
+    Combo2->addItems(TypeFilterEntries());
     typeLabel->setBuddy(Combo2);
     conditions->addWidget(typeLabel, 0, 0);
     conditions->addWidget(Combo2, 0, 1, 1, 3, Qt::AlignLeft);
-    txtMkDate1 = MakeDateBox(QStringLiteral("txtMkDate1"), QStringLiteral("1901/01/01"),
-                             texts::CreatedLabel() + QStringLiteral("から"), central);
-    txtMkDate2 = MakeDateBox(QStringLiteral("txtMkDate2"), QStringLiteral("9999/12/31"),
-                             texts::CreatedLabel() + QStringLiteral("まで"), central);
-    txtReNew1 = MakeDateBox(QStringLiteral("txtReNew1"), QStringLiteral("1901/01/01"),
-                            texts::ModifiedLabel() + QStringLiteral("から"), central);
-    txtReNew2 = MakeDateBox(QStringLiteral("txtReNew2"), QStringLiteral("9999/12/31"),
-                            texts::ModifiedLabel() + QStringLiteral("まで"), central);
+    const QString fromDefault = QLatin1String(kDateFromDefault);
+    const QString toDefault = QLatin1String(kDateToDefault);
+    txtMkDate1 =
+        MakeDateBox(QStringLiteral("txtMkDate1"), fromDefault,
+                    texts::CreatedLabel() + QStringLiteral("から"), services_.today, central);
+    txtMkDate2 =
+        MakeDateBox(QStringLiteral("txtMkDate2"), toDefault,
+                    texts::CreatedLabel() + QStringLiteral("まで"), services_.today, central);
+    txtReNew1 =
+        MakeDateBox(QStringLiteral("txtReNew1"), fromDefault,
+                    texts::ModifiedLabel() + QStringLiteral("から"), services_.today, central);
+    txtReNew2 =
+        MakeDateBox(QStringLiteral("txtReNew2"), toDefault,
+                    texts::ModifiedLabel() + QStringLiteral("まで"), services_.today, central);
     cmdClear = MakeButton(QStringLiteral("cmdClear"), texts::ClearCaption(), central);
     cmdClear->setAccessibleName(texts::CreatedLabel() + texts::ClearCaption());
     Command6 = MakeButton(QStringLiteral("Command6"), texts::ClearCaption(), central);
@@ -233,6 +255,14 @@ void MainWindow::BuildControls() {
     connect(Command5, &QPushButton::clicked, this,
             [this] { txtPattern->setText(texts::DefaultPattern()); });
     connect(TabStrip1, &QTabBar::currentChanged, this, [this] { ShowPanelForTab(); });
+    // A new entry rewrites the pattern; picking the shown entry again applies it once more, in
+    // case the pattern was typed over since.
+    connect(Combo2, &QComboBox::currentIndexChanged, this, [this] { ApplyTypeFilter(); });
+    connect(Combo2, &QComboBox::activated, this, [this] { ApplyTypeFilter(); });
+    for (DateBox* box : {txtMkDate1, txtMkDate2, txtReNew1, txtReNew2})
+        connect(box, &DateBox::DateChanged, this, [this] { Refill(); });
+    connect(cmdClear, &QPushButton::clicked, this, [this] { ResetCreatedRange(); });
+    connect(Command6, &QPushButton::clicked, this, [this] { ResetModifiedRange(); });
 }
 
 void MainWindow::StartUp() {
@@ -240,16 +270,24 @@ void MainWindow::StartUp() {
     const int width = kWindowWidthTwips * kLogicalDpi / kTwipsPerInch;
     resize(width, 640);
 
-    if (Combo2->count() > 0)
-        Combo2->setCurrentIndex(0);
+    Combo2->setCurrentIndex(0);
+    ApplyTypeFilter();  // the first entry is current already, so no change announces it
     Frame5->cmbZero()->setCurrentIndex(0);
 
-    QString folder = services_.appFolder;
-    if (!services_.fileSystem->FolderExists(folder))
-        folder = services_.appFolder;
+    settingsSection_ = SettingsSectionForUser(services_.loginName, services_.userId);
+    settingsFiles_ = SettingsFileLocation(services_.appFolder, services_.userConfigFolder);
+    SettingsValues defaults;
+    defaults.folder = services_.appFolder;
+    settings_ = LoadSettings(settingsFiles_.readFrom, settingsSection_, defaults);
+    // A relative path would depend on wherever the program happened to be started from.
+    const QString folder =
+        StartFolder(settings_.folder, services_.appFolder, [this](const QString& path) {
+            return QDir::isAbsolutePath(path) && services_.fileSystem->FolderExists(path);
+        });
 
     SelectDriveFor(folder);
     Dir1->SetPath(folder);
+    FillPersistedTexts(settings_);
 
     // The delete example marks at once texts that a run would refuse.
     Frame6->ApplyRefusalMark();
@@ -322,13 +360,10 @@ void MainWindow::FillFileTable() {
     setCursor(Qt::WaitCursor);
     ListView1->setEnabled(false);
 
-    const QString made1 = txtMkDate1->text() + QStringLiteral(" 00:00:00");
-    const QString made2 = txtMkDate2->text() + QStringLiteral(" 23:59:59");
-    const QString renew1 = txtReNew1->text() + QStringLiteral(" 00:00:00");
-    const QString renew2 = txtReNew2->text() + QStringLiteral(" 23:59:59");
+    const DateConditions dates = CurrentDateConditions();
     FileRowSources sources;
-    sources.accepts = [&](const QString& created, const QString& modified) {
-        return created >= made1 && created <= made2 && modified >= renew1 && modified <= renew2;
+    sources.accepts = [&dates](const QString& created, const QString& modified) {
+        return dates.Accepts(created, modified);
     };
     sources.timeText = [](qint64 seconds) { return FormatLocalDateTime(seconds); };
     sources.typeOf = [this](const QString& name) { return typeDescriptions_.Describe(name); };
@@ -388,7 +423,51 @@ BatchContext MainWindow::MakeBatchContext() {
     return context;
 }
 
+DateConditions MainWindow::CurrentDateConditions() const {
+    DateConditions dates;
+    dates.createdFrom = txtMkDate1->Date();
+    dates.createdTo = txtMkDate2->Date();
+    dates.modifiedFrom = txtReNew1->Date();
+    dates.modifiedTo = txtReNew2->Date();
+    return dates;
+}
+
+void MainWindow::ApplyTypeFilter() {
+    // The pattern's change handler refills the table.
+    txtPattern->setText(ApplyTypeFilterToPattern(txtPattern->text(), Combo2->currentText()));
+}
+
+void MainWindow::ResetCreatedRange() {
+    txtMkDate1->SetDate(QLatin1String(kDateFromDefault));
+    txtMkDate2->SetDate(QLatin1String(kDateToDefault));
+    Refill();
+}
+
+void MainWindow::ResetModifiedRange() {
+    txtReNew1->SetDate(QLatin1String(kDateFromDefault));
+    txtReNew2->SetDate(QLatin1String(kDateToDefault));
+    Refill();
+}
+
+void MainWindow::FillPersistedTexts(const SettingsValues& values) {
+    for (const PersistedBox& persisted : kPersistedBoxes) {
+        if (auto* box = findChild<QLineEdit*>(QLatin1String(persisted.objectName)))
+            box->setText(values.*persisted.value);
+    }
+}
+
+void MainWindow::TakePersistedTexts(SettingsValues& values) const {
+    for (const PersistedBox& persisted : kPersistedBoxes) {
+        if (const auto* box = findChild<const QLineEdit*>(QLatin1String(persisted.objectName)))
+            values.*persisted.value = box->text();
+    }
+}
+
 void MainWindow::closeEvent(QCloseEvent* event) {
+    if (!Dir1->Path().isEmpty())
+        settings_.folder = Dir1->Path();
+    TakePersistedTexts(settings_);
+    SaveSettings(settingsFiles_.writeTo, settingsSection_, settings_);
     event->accept();
 }
 

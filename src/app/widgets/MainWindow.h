@@ -4,8 +4,11 @@
 #include <QString>
 
 #include "app/MainWindowServices.h"
+#include "files/DateConditions.h"
 #include "platform/TypeDescriptions.h"
 #include "rename/BatchRename.h"
+#include "settings/SettingsFileLocation.h"
+#include "settings/SettingsValues.h"
 
 class QComboBox;
 class QFrame;
@@ -18,6 +21,7 @@ class QTabBar;
 namespace miravel {
 
 class AddPanel;
+class DateBox;
 class DeletePanel;
 class FileListBox;
 class FileTableItemModel;
@@ -66,10 +70,20 @@ class MainWindow : public QMainWindow {
     void PatternLeave();
     void ShowPanelForTab();
     void SelectDriveFor(const QString& folder);
+    void ApplyTypeFilter();
+    void ResetCreatedRange();
+    void ResetModifiedRange();
+    DateConditions CurrentDateConditions() const;
+    void FillPersistedTexts(const SettingsValues& values);
+    void TakePersistedTexts(SettingsValues& values) const;
     BatchContext MakeBatchContext();
 
     MainWindowServices services_;
     QString caption_;
+    // Read once at start-up, written once on close, always with the same section.
+    QString settingsSection_;
+    SettingsFilePaths settingsFiles_;
+    SettingsValues settings_;
     TypeDescriptions typeDescriptions_;  // cached per extension across fills
 
     // Folder and pattern.
@@ -80,10 +94,10 @@ class MainWindow : public QMainWindow {
     QPushButton* Command5 = nullptr;   // resets the pattern ("ｸﾘｱ")
     // Conditions.
     QComboBox* Combo2 = nullptr;      // type filter
-    QLineEdit* txtMkDate1 = nullptr;  // created from
-    QLineEdit* txtMkDate2 = nullptr;  // created to
-    QLineEdit* txtReNew1 = nullptr;   // modified from
-    QLineEdit* txtReNew2 = nullptr;   // modified to
+    DateBox* txtMkDate1 = nullptr;    // created from
+    DateBox* txtMkDate2 = nullptr;    // created to
+    DateBox* txtReNew1 = nullptr;     // modified from
+    DateBox* txtReNew2 = nullptr;     // modified to
     QPushButton* cmdClear = nullptr;  // resets the creation range
     QPushButton* Command6 = nullptr;  // resets the modification range
     // File table.
