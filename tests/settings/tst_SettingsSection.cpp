@@ -5,6 +5,7 @@
 
 using miravel::IniDocument;
 using miravel::LoginNameCase;
+using miravel::SettingsSectionForUser;
 using miravel::SettingsSectionName;
 
 Q_DECLARE_METATYPE(LoginNameCase)
@@ -99,6 +100,37 @@ class TestSettingsSection : public QObject {
                          qPrintable(QStringLiteral("'%1' and '%2' share '%3'").arg(a, b, sa)));
             }
         }
+    }
+
+    void sectionOfTheRunningUser_data() {
+        QTest::addColumn<QString>("loginName");
+        QTest::addColumn<quint32>("userId");
+        QTest::addColumn<QString>("section");
+        QTest::newRow("a login name wins") << "alice" << 1000u << "alice";
+        QTest::newRow("no login name") << "" << 1000u << "%uid1000";
+        QTest::newRow("only NULs") << QString(2, QChar(0)) << 7u << "%uid7";
+        QTest::newRow("root without a name") << "" << 0u << "%uid0";
+    }
+    void sectionOfTheRunningUser() {
+        QFETCH(QString, loginName);
+        QFETCH(quint32, userId);
+        QFETCH(QString, section);
+        QCOMPARE(SettingsSectionForUser(loginName, userId), section);
+    }
+
+    // A user known only by number shares a section with no named user, however odd the name.
+    void namelessUsersShareWithNoOne() {
+        QStringList names = AwkwardNames();
+        names << QStringLiteral("%uid1000") << QStringLiteral("uid1000") << QStringLiteral("1000")
+              << QStringLiteral("%UID1000");
+        const QString nameless = SettingsSectionForUser(QString(), 1000);
+        for (const QString& name : names) {
+            if (name.isEmpty())
+                continue;  // that one has no name
+            const QString named = SettingsSectionForUser(name, 1000);
+            QVERIFY2(named.compare(nameless, Qt::CaseInsensitive) != 0, qPrintable(name));
+        }
+        QVERIFY(SettingsSectionForUser(QString(), 1001) != nameless);
     }
 
     // Every section name written into a file is found again under the same name.

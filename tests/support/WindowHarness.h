@@ -7,11 +7,13 @@
 #include "TempFolder.h"
 #include "app/widgets/MainWindow.h"
 #include "platform/FileSystem.h"
+#include "settings/SettingsValues.h"
 
 namespace miravel::test {
 
-// A main window on a real temporary folder (the program's folder), with scripted message
-// boxes, a fixed login name and a fixed date.
+// A main window on a real temporary folder, with scripted message boxes, a fixed login name and
+// a fixed date. The folder is the one the last run showed, as its settings file says; that file
+// sits in a program folder of its own, so it never turns up in the table.
 class WindowHarness {
   public:
     WindowHarness();
@@ -22,12 +24,21 @@ class WindowHarness {
     MainWindow& window() { return *window_; }
     void Close();
 
-    TempFolder folder;  // the program's folder and so the start folder
+    TempFolder folder;         // the start folder
+    TempFolder programFolder;  // the program's folder, where rename.ini is kept
     TempFolder configFolder;
     ScriptedMessageBoxes boxes;
     FileSystem fileSystem;
     QDate today{2026, 12, 7};
     QString loginName = QStringLiteral("tester");
+    quint32 userId = 4242;
+    // What the last run saved, written for loginName when Open finds no settings file; an empty
+    // folder stands for `folder`. With firstStart nothing is written: the program starts as on
+    // its first run, in programFolder with empty texts.
+    SettingsValues lastRun;
+    bool firstStart = false;
+    // Sets lastRun's texts to the ones a user sees in the boxes when the form is designed.
+    void StartWithFormTexts();
 
     // Names in the table, in table order.
     QStringList TableNames() const;

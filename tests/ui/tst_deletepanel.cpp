@@ -26,6 +26,7 @@ struct DeleteWindow {
     explicit DeleteWindow(const QStringList& files = {}) {
         for (const QString& name : files)
             harness.folder.MakeFile(name);
+        harness.StartWithFormTexts();
         harness.Open();
         harness.window().activateWindow();
         if (!QTest::qWaitForWindowActive(&harness.window()))

@@ -32,6 +32,7 @@ struct SerialWindow {
     explicit SerialWindow(const QStringList& files = {}) {
         for (const QString& name : files)
             harness.folder.MakeFile(name);
+        harness.StartWithFormTexts();
         harness.Open();
         harness.window().activateWindow();
         if (!QTest::qWaitForWindowActive(&harness.window()))
