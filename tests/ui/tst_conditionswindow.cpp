@@ -79,32 +79,8 @@ class ConditionsWindowTest : public QObject {
     Q_OBJECT
 
   private Q_SLOTS:
-    void enteringShowsEightDigits_data() {
-        QTest::addColumn<QString>("box");
-        QTest::addColumn<QString>("editText");
-        QTest::newRow("created from") << "txtMkDate1"
-                                      << "19010101";
-        QTest::newRow("created to") << "txtMkDate2"
-                                    << "99991231";
-        QTest::newRow("modified from") << "txtReNew1"
-                                       << "19010101";
-        QTest::newRow("modified to") << "txtReNew2"
-                                     << "99991231";
-    }
-    void enteringShowsEightDigits() {
-        QFETCH(QString, box);
-        QFETCH(QString, editText);
-        ConditionsWindow w;
-        DateBox* date = w.Box(box);
-        QCOMPARE(date->maxLength(), 10);
-        Click(date);
-        QVERIFY(date->hasFocus());
-        QCOMPARE(date->text(), editText);
-        QCOMPARE(date->maxLength(), 8);
-        QVERIFY(!date->testAttribute(Qt::WA_InputMethodEnabled));
-    }
-
-    // Leaving with Tab after typing; the window's date is fixed at 2026/12/07.
+    // Entering shows eight digits; leaving with Tab after typing checks them. The window's
+    // date is fixed at 2026/12/07.
     void leavingChecksTheEntry_data() {
         QTest::addColumn<QString>("box");
         QTest::addColumn<bool>("type");
@@ -148,10 +124,16 @@ class ConditionsWindowTest : public QObject {
         QFETCH(bool, refilled);
         ConditionsWindow w;
         DateBox* date = w.Box(box);
+        QCOMPARE(date->maxLength(), 10);
+        const QString editText = date->text().remove(QLatin1Char('/'));
+        Click(date);
+        QCOMPARE(date->text(), editText);
+        QCOMPARE(date->maxLength(), 8);
+        QVERIFY(!date->testAttribute(Qt::WA_InputMethodEnabled));
         if (type) {
-            EnterAndType(date, typed);
-        } else {
-            Click(date);
+            QTest::keyClick(date, Qt::Key_A, Qt::ControlModifier);
+            QTest::keyClick(date, Qt::Key_Delete);
+            QTest::keyClicks(date, typed);
         }
         w.fills = 0;
         QTest::keyClick(date, Qt::Key_Tab);
@@ -314,6 +296,21 @@ class ConditionsWindowTest : public QObject {
         QCOMPARE(date->text(), QString("1901/01/01"));
         QCOMPARE(Background(date), NormalBackground(date));
         QCOMPARE(w.fills, 1);
+    }
+
+    // The click that leaves a changed box for the table refills the table and still leaves
+    // the table with the focus and the clicked row selected.
+    void clickOnTheTableAfterADate() {
+        ConditionsWindow w({"a.txt", "b.txt"});
+        FileTableView* table = w.harness.window().TableView();
+        EnterAndType(w.Box("txtMkDate2"), "20991231");
+        w.fills = 0;
+        const QModelIndex second = table->model()->index(1, 0);
+        QTest::mouseClick(table->viewport(), Qt::LeftButton, {},
+                          table->visualRect(second).center());
+        QCOMPARE(w.fills, 1);
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(table));
+        QCOMPARE(w.harness.SelectedNames(), QStringList{"b.txt"});
     }
 
     void typeListRewritesThePattern() {

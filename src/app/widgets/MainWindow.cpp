@@ -358,6 +358,10 @@ void MainWindow::ShowPanelForTab() {
 
 void MainWindow::FillFileTable() {
     setCursor(Qt::WaitCursor);
+    // Disabling the table pushes the focus on to the next control. A fill can run while the
+    // table is taking the focus (a click on it made a date box refill), and the focus belongs
+    // to the table then.
+    const bool tableHadFocus = ListView1->hasFocus();
     ListView1->setEnabled(false);
 
     const DateConditions dates = CurrentDateConditions();
@@ -378,6 +382,8 @@ void MainWindow::FillFileTable() {
     SetStatusText(2, FormatSizeTotal(build.totalBytes));
 
     ListView1->setEnabled(true);
+    if (tableHadFocus)
+        ListView1->setFocus(Qt::OtherFocusReason);
     unsetCursor();
 }
 
