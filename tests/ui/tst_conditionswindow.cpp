@@ -1,4 +1,5 @@
 #include <QAbstractItemModel>
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
@@ -324,13 +325,26 @@ class ConditionsWindowTest : public QObject {
 
         types->setFocus(Qt::TabFocusReason);
         QVERIFY(types->hasFocus());
+        w.fills = 0;
         QTest::keyClick(types, Qt::Key_J);
         QCOMPARE(types->currentText(), QString("jpg"));
+        QCOMPARE(w.fills, 1);
         QCOMPARE(pattern->text(), QString("*.jpg"));
         QCOMPARE(w.harness.TableNames(), (QStringList{"a.jpg", "B.JPG"}));
         QTest::keyClick(types, Qt::Key_Home);
         QCOMPARE(pattern->text(), QString("*.*"));
         QCOMPARE(w.harness.TableNames().size(), 5);
+
+        // Picking the shown entry again applies it to a pattern typed since.
+        pattern->setFocus(Qt::MouseFocusReason);
+        QTest::keyClick(pattern, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(pattern, "d");
+        types->setFocus(Qt::TabFocusReason);
+        types->showPopup();
+        QTRY_VERIFY(types->view()->isVisible());
+        QTest::keyClick(types->view(), Qt::Key_Return);
+        QCOMPARE(pattern->text(), QString("d.*"));
+        QCOMPARE(w.harness.TableNames(), QStringList{"d.jpg.txt"});
     }
 };
 
