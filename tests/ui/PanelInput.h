@@ -1,8 +1,14 @@
 #pragma once
 
 #include <QApplication>
+#include <QItemSelectionModel>
 #include <QLineEdit>
+#include <QTabBar>
 #include <QTest>
+
+#include "files/widgets/FileTableItemModel.h"
+#include "files/widgets/FileTableView.h"
+#include "support/WindowHarness.h"
 
 namespace miravel::test {
 
@@ -23,6 +29,35 @@ inline void Retype(QLineEdit* box, const QString& text) {
 // Clicks the centre of a widget with the left button, which also moves the focus to it.
 inline void Click(QWidget* widget) {
     QTest::mouseClick(widget, Qt::LeftButton, {}, widget->rect().center());
+}
+
+// Clicks into the box, then retypes its text: the focus moves by a real mouse press.
+inline void TypeInto(QLineEdit* box, const QString& text) {
+    Click(box);
+    Retype(box, text);
+}
+
+inline void ShowTab(WindowHarness& harness, int tab) {
+    auto* tabs = harness.Find<QTabBar>(QStringLiteral("TabStrip1"));
+    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(tab).center());
+}
+
+// Gives the window the keyboard, so focus changes happen as on a desktop.
+inline bool ActivateWindow(WindowHarness& harness) {
+    harness.window().activateWindow();
+    return QTest::qWaitForWindowActive(&harness.window());
+}
+
+// Selects exactly the rows of the given names.
+inline void SelectOnly(WindowHarness& harness, const QStringList& names) {
+    QItemSelectionModel* selection = harness.window().TableView()->selectionModel();
+    selection->clearSelection();
+    const FileTableItemModel* model = harness.window().TableModel();
+    for (int row = 0; row < model->rowCount(); ++row) {
+        if (names.contains(model->Row(row).name))
+            selection->select(model->index(row, 0),
+                              QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    }
 }
 
 }  // namespace miravel::test

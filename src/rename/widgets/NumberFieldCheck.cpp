@@ -1,5 +1,6 @@
 #include "rename/widgets/NumberFieldCheck.h"
 
+#include <QApplication>
 #include <QColor>
 #include <QFocusEvent>
 #include <QLineEdit>
@@ -20,6 +21,34 @@ const QColor kRefusedBackground(255, 128, 128);
 // checked in turn (two refused fields would otherwise hand the focus to and fro for ever).
 bool returningFocus = false;
 
+// Eats the mouse press being delivered right now, then goes. A press that moves the focus
+// reaches the application's filters only after the focus has changed, so one installed while
+// the field refuses to be left catches exactly the press that tried to leave it: the control
+// clicked (a run button, an option) never acts on it. The zero timer removes it should no
+// press follow (a widget that moved the focus by itself).
+class PressDropper : public QObject {
+  public:
+    explicit PressDropper(QObject* field) : field_(field) {
+        qApp->installEventFilter(this);
+        QTimer::singleShot(0, this, [this] { deleteLater(); });
+    }
+    ~PressDropper() override { qApp->removeEventFilter(this); }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        const QEvent::Type type = event->type();
+        if ((type != QEvent::MouseButtonPress && type != QEvent::MouseButtonDblClick) ||
+            watched == field_)
+            return false;
+        qApp->removeEventFilter(this);
+        deleteLater();
+        return true;
+    }
+
+  private:
+    QObject* field_;
+};
+
 }  // namespace
 
 NumberFieldCheck::NumberFieldCheck(QLineEdit* field, MessageBoxes* messages, QString title)
@@ -36,9 +65,13 @@ bool NumberFieldCheck::eventFilter(QObject* watched, QEvent* event) {
         // Only a move to another control is a leave; a box or a menu opening, or another
         // window taking over, is not.
         const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        // A field the program switched off was not left by the user either.
         if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason &&
-            !returningFocus)
+            !returningFocus && field_->isEnabled()) {
             Leave();
+            if (refused_ && reason == Qt::MouseFocusReason)
+                new PressDropper(field_);
+        }
     }
     return QObject::eventFilter(watched, event);
 }

@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSizePolicy>
 
 namespace miravel {
 
@@ -61,6 +62,30 @@ QRadioButton* MakeOption(const QString& objectName, const QString& caption, QWid
     auto* option = new QRadioButton(caption, parent);
     option->setObjectName(objectName);
     return option;
+}
+
+QLabel* MakeNamedWord(const QString& objectName, const QString& text, QWidget* parent) {
+    auto* label = MakeWord(text, parent);
+    label->setObjectName(objectName);
+    return label;
+}
+
+QLineEdit* MakeFreeTextBox(const QString& objectName, const QString& accessibleName,
+                           QWidget* parent) {
+    auto* box = new QLineEdit(parent);
+    box->setObjectName(objectName);
+    box->setAccessibleName(accessibleName);
+    return box;
+}
+
+void KeepWithinPanel(QLabel* example) {
+    example->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    example->setToolTip(example->text());
+}
+
+void ShowExample(QLabel* example, const QString& text) {
+    example->setText(text);
+    example->setToolTip(text);
 }
 
 }  // namespace miravel

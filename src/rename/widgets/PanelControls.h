@@ -27,5 +27,14 @@ QLineEdit* MakeNumberBox(const QString& objectName, const QString& text,
 // A run button that Enter in a text box never presses.
 QPushButton* MakeRunButton(const QString& objectName, const QString& caption, QWidget* parent);
 QRadioButton* MakeOption(const QString& objectName, const QString& caption, QWidget* parent);
+// A fixed word that carries a control name of its own.
+QLabel* MakeNamedWord(const QString& objectName, const QString& text, QWidget* parent);
+// A text box that takes the width its row leaves.
+QLineEdit* MakeFreeTextBox(const QString& objectName, const QString& accessibleName,
+                           QWidget* parent);
+// An example on one line that may hold more than the panel shows: it never widens the window.
+void KeepWithinPanel(QLabel* example);
+// Sets an example, the whole text also as its tooltip for when the line cuts it.
+void ShowExample(QLabel* example, const QString& text);
 
 }  // namespace miravel

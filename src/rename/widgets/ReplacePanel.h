@@ -4,17 +4,32 @@
 
 #include "rename/BatchRename.h"
 
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
 namespace miravel {
 
-// The replace panel (Frame3): the first occurrence of a text in the selected names.
+// The replace panel (Frame3): the first occurrence of a text in the selected names, with live
+// examples of both texts.
 class ReplacePanel : public QFrame {
     Q_OBJECT
 
   public:
     ReplacePanel(const BatchContext& batch, QWidget* parent = nullptr);
 
+    QLineEdit* Text1() const { return Text1_; }  // the text to find
+    QLineEdit* Text2() const { return Text2_; }  // the replacement
+
   private:
+    void RunReplace();
+
     BatchContext batch_;
+    QLineEdit* Text1_;
+    QLineEdit* Text2_;
+    QPushButton* Command1_;  // runs the replace
+    QLabel* Label30_;        // names before
+    QLabel* Label28_;        // names after
 };
 
 }  // namespace miravel
