@@ -122,6 +122,34 @@ class ReplacePanelTest : public QObject {
         QCOMPARE(example->textFormat(), Qt::PlainText);
     }
 
+    void examplesShowTheSavedTextsAtStart_data() {
+        QTest::addColumn<bool>("firstStart");
+        QTest::addColumn<QStringList>("examples");
+        QTest::newRow("first start, empty boxes")
+            << true
+            << QStringList{"開発資料.txt, 請求書.txt, …", "開発資料.txt, 請求書.txt, …",
+                           "開発資料.txt, 請求書.txt, …"};
+        QTest::newRow("saved texts")
+            << false
+            << QStringList{"foo開発資料.txt, foo請求書.txt, …", "bar開発資料.txt, bar請求書.txt, …",
+                           "new_開発資料.txt, new_請求書.txt, …"};
+    }
+
+    void examplesShowTheSavedTextsAtStart() {
+        QFETCH(bool, firstStart);
+        QFETCH(QStringList, examples);
+        WindowHarness harness;
+        harness.firstStart = firstStart;
+        harness.lastRun.replaceFind = "foo";
+        harness.lastRun.replaceWith = "bar";
+        harness.lastRun.addText = "new_";
+        harness.Open();
+        QStringList shown;
+        for (const char* name : {"Label30", "Label28", "Label33"})
+            shown << harness.Find<QLabel>(name)->text();
+        QCOMPARE(shown, examples);
+    }
+
     void longExamplesNeverWidenTheWindow() {
         WindowHarness harness;
         MainWindow& window = harness.Open();
