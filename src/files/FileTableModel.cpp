@@ -1,9 +1,12 @@
 #include "files/FileTableModel.h"
 
+#include <QMimeData>
 #include <algorithm>
 #include <numeric>
 
+#include "files/DragReorder.h"
 #include "files/NaturalOrder.h"
+#include "files/SelectedRows.h"
 
 namespace miravel {
 
@@ -79,7 +82,84 @@ QVariant FileTableModel::headerData(int section, Qt::Orientation orientation, in
 Qt::ItemFlags FileTableModel::flags(const QModelIndex& index) const {
     if (!index.isValid())
         return Qt::NoItemFlags;
-    return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemNeverHasChildren;
+    Qt::ItemFlags flags = Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemNeverHasChildren |
+                          Qt::ItemIsDragEnabled | Qt::ItemIsDropEnabled;
+    if (index.column() == kNameColumn)
+        flags |= Qt::ItemIsEditable;
+    return flags;
+}
+
+bool FileTableModel::setData(const QModelIndex& index, const QVariant& value, int role) {
+    if (role != Qt::EditRole || !index.isValid() || index.column() != kNameColumn ||
+        index.row() >= rowCount())
+        return false;
+    return SetRowName(index.row(), value.toString());
+}
+
+bool FileTableModel::SetRowName(int row, const QString& name) {
+    for (size_t i = 0; i < rows_.size(); ++i)
+        if (static_cast<int>(i) != row && rows_[i].name == name)
+            return false;
+    FileRow& edited = rows_[static_cast<size_t>(row)];
+    if (edited.name != name) {
+        edited.name = name;
+        const QModelIndex changed = index(row, kNameColumn);
+        Q_EMIT dataChanged(changed, changed, {Qt::DisplayRole, Qt::EditRole});
+    }
+    return true;
+}
+
+QStringList FileTableModel::mimeTypes() const {
+    return {QStringLiteral("text/plain")};
+}
+
+QMimeData* FileTableModel::mimeData(const QModelIndexList& indexes) const {
+    if (indexes.isEmpty())
+        return nullptr;
+    QItemSelection selection;
+    for (const QModelIndex& index : indexes)
+        if (index.isValid() && index.model() == this)
+            selection.append(QItemSelectionRange(index));
+    auto* data = new QMimeData;
+    data->setText(DragPayload(rows_, SelectedRowsInOrder(selection, rowCount())));
+    return data;
+}
+
+bool FileTableModel::dropMimeData(const QMimeData* data, Qt::DropAction action, int row, int column,
+                                  const QModelIndex& parent) {
+    Q_UNUSED(row);
+    Q_UNUSED(column);
+    if (!data || action == Qt::IgnoreAction || !parent.isValid() || parent.model() != this ||
+        !data->hasFormat(QStringLiteral("text/plain")))
+        return false;
+    const std::optional<QStringList> keys = DraggedKeys(data->text());
+    if (!keys)
+        return false;
+    std::optional<std::vector<FileRow>> moved =
+        MoveDraggedRows(rows_, Row(parent.row()).Key(), *keys);
+    if (!moved)
+        return false;
+    SetRows(std::move(*moved));
+    ApplySort(NumberOrderSort());
+    return true;
+}
+
+Qt::DropActions FileTableModel::supportedDropActions() const {
+    return Qt::MoveAction | Qt::CopyAction;
+}
+
+void FileTableModel::SortByColumn(int column) {
+    if (column < 0 || column >= kFileColumnCount)
+        return;
+    ApplySort(ChooseHeaderSort(column, lastSortColumn_, sortOrder_));
+}
+
+void FileTableModel::ApplySort(const SortChoice& choice) {
+    const std::array<QString, kFileColumnCount> images = HeaderImagesFor(choice);
+    for (int column = 0; column < kFileColumnCount; ++column)
+        SetHeaderImage(column, images[size_t(column)]);
+    lastSortColumn_ = choice.column;
+    sort(choice.column, choice.order);
 }
 
 void FileTableModel::sort(int column, Qt::SortOrder order) {
@@ -135,6 +215,45 @@ void FileTableModel::SetRows(std::vector<FileRow> rows) {
     beginResetModel();
     rows_ = std::move(rows);
     endResetModel();
+}
+
+void FileTableModel::RemoveRowsAt(std::vector<int> rows) {
+    std::sort(rows.begin(), rows.end());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    rows.erase(std::remove_if(rows.begin(), rows.end(),
+                              [this](int row) { return row < 0 || row >= rowCount(); }),
+               rows.end());
+    if (rows.empty())
+        return;
+
+    std::vector<std::pair<int, int>> runs;  // first and last row of each contiguous run
+    for (int row : rows) {
+        if (!runs.empty() && runs.back().second + 1 == row)
+            runs.back().second = row;
+        else
+            runs.emplace_back(row, row);
+    }
+    // Each removal shifts the rows after it; a scattered selection of a large table is taken
+    // out in one pass instead.
+    constexpr size_t kMaxSeparateRemovals = 32;
+    if (runs.size() > kMaxSeparateRemovals) {
+        std::vector<FileRow> kept;
+        kept.reserve(rows_.size() - rows.size());
+        size_t next = 0;
+        for (size_t i = 0; i < rows_.size(); ++i) {
+            if (next < rows.size() && rows[next] == static_cast<int>(i))
+                ++next;
+            else
+                kept.push_back(rows_[i]);
+        }
+        SetRows(std::move(kept));
+        return;
+    }
+    for (auto run = runs.rbegin(); run != runs.rend(); ++run) {
+        beginRemoveRows({}, run->first, run->second);
+        rows_.erase(rows_.begin() + run->first, rows_.begin() + run->second + 1);
+        endRemoveRows();
+    }
 }
 
 int FileTableModel::FindRowByKey(const QString& key) const {

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "files/FileRow.h"
+#include "files/TableSort.h"
 
 namespace miravel {
 
@@ -24,11 +25,30 @@ class FileTableModel : public QAbstractTableModel {
     QVariant headerData(int section, Qt::Orientation orientation,
                         int role = Qt::DisplayRole) const override;
     Qt::ItemFlags flags(const QModelIndex& index) const override;
+    // Only the name is editable; it is the row's key, so it must stay unique in the table.
+    bool setData(const QModelIndex& index, const QVariant& value, int role = Qt::EditRole) override;
     // Stable text sort on the column's display text; names in natural order. Remembers the
     // column and order, which the next fill re-applies.
     void sort(int column, Qt::SortOrder order = Qt::AscendingOrder) override;
 
+    // A drag carries the dragged rows' keys as plain text; a drop onto a row moves them
+    // directly below it and numbers every row anew.
+    QStringList mimeTypes() const override;
+    QMimeData* mimeData(const QModelIndexList& indexes) const override;
+    bool dropMimeData(const QMimeData* data, Qt::DropAction action, int row, int column,
+                      const QModelIndex& parent) override;
+    Qt::DropActions supportedDropActions() const override;
+
+    // A click on a column header: chooses column and order, sets the header images, sorts.
+    void SortByColumn(int column);
+    // The column of the last header click (or drop).
+    int LastSortColumn() const { return lastSortColumn_; }
+
     void SetRows(std::vector<FileRow> rows);
+    // Takes rows out of the table; the others keep their order and texts, numbers included.
+    void RemoveRowsAt(std::vector<int> rows);
+    // False when another row already has that name.
+    bool SetRowName(int row, const QString& name);
     const std::vector<FileRow>& Rows() const { return rows_; }
     const FileRow& Row(int row) const { return rows_[static_cast<size_t>(row)]; }
     int FindRowByKey(const QString& key) const;
@@ -46,6 +66,9 @@ class FileTableModel : public QAbstractTableModel {
     std::vector<FileRow> rows_;
 
   private:
+    void ApplySort(const SortChoice& choice);
+
+    int lastSortColumn_ = kNameColumn;
     int sortColumn_ = kNameColumn;
     Qt::SortOrder sortOrder_ = Qt::AscendingOrder;
     QString headerImages_[kFileColumnCount];

@@ -26,6 +26,8 @@ inline constexpr QStringView EnterFileName = u"ファイル名を入力してく
 inline constexpr QStringView FileNameExists =
     u"指定されたファイル名は既に存在します。別の名前を指定してください。";
 inline constexpr QStringView RenameErrorTitle = u"名前の変更エラー";
+// The table refuses a name that another of its rows already has.
+inline constexpr QStringView RowNameInUse = u"同じ名前の行が一覧に既にあります。";
 
 // Examples as the panels show them before their first rebuild.
 inline constexpr QStringView ReplaceBeforeInitial = u"sample開発資料.txt, sample請求書.txt, …";

@@ -208,6 +208,7 @@ void MainWindow::BuildControls() {
     tableButtons->addWidget(Command4);
     tableButtons->addStretch(1);
     right->addLayout(tableButtons);
+    ListView1->Bind({services_.fileSystem, services_.messages, [this] { return Dir1->Path(); }});
 
     // Operations: the tab strip over the container of the four panels.
     TabStrip1 = new QTabBar(central);
@@ -263,6 +264,14 @@ void MainWindow::BuildControls() {
         connect(box, &DateBox::DateChanged, this, [this] { Refill(); });
     connect(cmdClear, &QPushButton::clicked, this, [this] { ResetCreatedRange(); });
     connect(Command6, &QPushButton::clicked, this, [this] { ResetModifiedRange(); });
+    connect(Command4, &QPushButton::clicked, ListView1, &FileTableView::SelectAllRows);
+    connect(ListView1, &FileTableView::SelectionSummaryReady, this,
+            [this](const SelectionSummary& summary) {
+                SetStatusText(3, summary.placeText);
+                SetDigitsFromCount(summary.count);
+                SetStatusText(1, summary.countText);
+                SetStatusText(2, summary.sizeText);
+            });
 }
 
 void MainWindow::StartUp() {
@@ -408,13 +417,11 @@ void MainWindow::SetStatusText(int panel, const QString& text) {
 }
 
 QStringList MainWindow::SelectedRowNames() const {
-    QModelIndexList selected = ListView1->selectionModel()->selectedRows(kNameColumn);
-    std::sort(selected.begin(), selected.end(),
-              [](const QModelIndex& a, const QModelIndex& b) { return a.row() < b.row(); });
+    const std::vector<int> selected = ListView1->SelectedRows();
     QStringList names;
-    names.reserve(selected.size());
-    for (const QModelIndex& index : selected)
-        names << tableModel_->Row(index.row()).name;
+    names.reserve(static_cast<qsizetype>(selected.size()));
+    for (int row : selected)
+        names << tableModel_->Row(row).name;
     return names;
 }
 

@@ -1,5 +1,21 @@
 #include "files/widgets/FileTableView.h"
 
+#include <QDrag>
+#include <QDragEnterEvent>
+#include <QDragMoveEvent>
+#include <QDropEvent>
+#include <QHeaderView>
+#include <QMenu>
+#include <QMimeData>
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "files/FileTableModel.h"
+#include "files/FileTexts.h"
+#include "files/SelectedRows.h"
+#include "files/widgets/NameEditDelegate.h"
+#include "rename/InPlaceRename.h"
+
 namespace miravel {
 
 FileTableView::FileTableView(QWidget* parent) : QTreeView(parent) {
@@ -10,6 +26,217 @@ FileTableView::FileTableView(QWidget* parent) : QTreeView(parent) {
     setAllColumnsShowFocus(true);
     setSelectionMode(QAbstractItemView::ExtendedSelection);
     setSelectionBehavior(QAbstractItemView::SelectRows);
+    setEditTriggers(QAbstractItemView::EditKeyPressed | QAbstractItemView::SelectedClicked);
+    setDragDropMode(QAbstractItemView::DragDrop);
+    setDropIndicatorShown(false);
+    setContextMenuPolicy(Qt::PreventContextMenu);
+
+    // The model sorts on header clicks; the view's own sorting would fight it.
+    setSortingEnabled(false);
+    header()->setSectionsClickable(true);
+    connect(header(), &QHeaderView::sectionClicked, this, &FileTableView::SortByColumn);
+
+    nameDelegate_ = new NameEditDelegate(this);
+    nameDelegate_->beforeEdit = [this](const QModelIndex& index) { return BeforeNameEdit(index); };
+    nameDelegate_->afterEdit = [this](const QModelIndex& index, const QString& text) {
+        AfterNameEdit(index, text);
+    };
+    setItemDelegateForColumn(kNameColumn, nameDelegate_);
+
+    my_mnu = new QMenu(texts::MenuCaption(), this);
+    my_mnu->setObjectName(QStringLiteral("my_mnu"));
+    mnu_delete = my_mnu->addAction(texts::RemoveFromListCaption());
+    mnu_delete->setObjectName(QStringLiteral("mnu_delete"));
+    connect(mnu_delete, &QAction::triggered, this, &FileTableView::RemoveSelectedRows);
+}
+
+FileTableView::~FileTableView() = default;
+
+void FileTableView::Bind(const FileTableViewServices& services) {
+    services_ = services;
+    rename_.reset();
+    if (services_.fileSystem && services_.messages)
+        rename_ = std::make_unique<InPlaceRename>(*services_.fileSystem, *services_.messages);
+}
+
+FileTableModel* FileTableView::TableModel() const {
+    return qobject_cast<FileTableModel*>(model());
+}
+
+QString FileTableView::EditOriginalName() const {
+    return rename_ ? rename_->EditOriginalName() : QString();
+}
+
+std::vector<int> FileTableView::SelectedRows() const {
+    if (!model() || !selectionModel())
+        return {};
+    return SelectedRowsInOrder(selectionModel()->selection(), model()->rowCount());
+}
+
+void FileTableView::ScrollCurrentRowIntoView() {
+    if (model() && model()->rowCount() > 0 && currentIndex().isValid())
+        scrollTo(currentIndex());
+}
+
+void FileTableView::SortByColumn(int column) {
+    if (FileTableModel* table = TableModel()) {
+        table->SortByColumn(column);
+        ScrollCurrentRowIntoView();
+    }
+}
+
+void FileTableView::ShowSelectionSummary() {
+    const FileTableModel* table = TableModel();
+    if (!table)
+        return;
+    const QString folder = services_.folder ? services_.folder() : QString();
+    Q_EMIT SelectionSummaryReady(SummarizeSelection(table->Rows(), SelectedRows(), folder));
+}
+
+void FileTableView::SelectAllRows() {
+    const FileTableModel* table = TableModel();
+    if (!table)
+        return;
+    selectAll();
+    const QString folder = services_.folder ? services_.folder() : QString();
+    Q_EMIT SelectionSummaryReady(SummarizeAllRows(table->Rows(), folder));
+    setFocus(Qt::OtherFocusReason);
+}
+
+void FileTableView::RemoveSelectedRows() {
+    if (FileTableModel* table = TableModel())
+        table->RemoveRowsAt(SelectedRows());
+}
+
+void FileTableView::ShowRowMenu(Qt::MouseButton button, const QPoint& globalPos) {
+    if (button == Qt::RightButton)
+        my_mnu->popup(globalPos);
+}
+
+bool FileTableView::edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) {
+    // F2 edits the name whichever cell of the row has the focus.
+    if (trigger == EditKeyPressed && index.isValid() && index.column() != kNameColumn)
+        return QTreeView::edit(index.siblingAtColumn(kNameColumn), trigger, event);
+    return QTreeView::edit(index, trigger, event);
+}
+
+bool FileTableView::BeforeNameEdit(const QModelIndex& index) {
+    const FileTableModel* table = TableModel();
+    if (!rename_ || !table || !index.isValid())
+        return false;
+    return rename_->BeforeEdit(table->Row(index.row()).name);
+}
+
+void FileTableView::AfterNameEdit(const QModelIndex& index, const QString& text) {
+    FileTableModel* table = TableModel();
+    if (!rename_ || !table || !index.isValid())
+        return;
+    const QPersistentModelIndex edited(index);
+    EditedRow row;
+    row.name = [table, edited] {
+        return edited.isValid() ? table->Row(edited.row()).name : QString();
+    };
+    row.setName = [table, edited](const QString& name) {
+        return edited.isValid() && table->SetRowName(edited.row(), name);
+    };
+    rename_->AfterEdit(services_.folder ? services_.folder() : QString(), text, row);
+}
+
+void FileTableView::mousePressEvent(QMouseEvent* event) {
+    QTreeView::mousePressEvent(event);
+    ShowRowMenu(event->button(), event->globalPosition().toPoint());
+}
+
+void FileTableView::mouseReleaseEvent(QMouseEvent* event) {
+    QTreeView::mouseReleaseEvent(event);
+    if (event->button() == Qt::LeftButton)
+        ShowSelectionSummary();
+}
+
+void FileTableView::keyReleaseEvent(QKeyEvent* event) {
+    QTreeView::keyReleaseEvent(event);
+    ShowSelectionSummary();
+}
+
+void FileTableView::startDrag(Qt::DropActions supportedActions) {
+    FileTableModel* table = TableModel();
+    if (!table)
+        return;
+    QModelIndexList dragged;
+    for (int row : SelectedRows())
+        dragged.append(table->index(row, kNameColumn));
+    QMimeData* payload = table->mimeData(dragged);
+    if (!payload)
+        return;
+
+    isDragging_ = true;
+    if (dragLoop) {
+        dragLoop(*payload);
+        delete payload;
+    } else {
+        auto* drag = new QDrag(this);
+        drag->setMimeData(payload);
+        drag->exec(supportedActions);
+    }
+    SetDropHighlightRow(-1);
+    isDragging_ = false;
+}
+
+void FileTableView::dragEnterEvent(QDragEnterEvent* event) {
+    // Only our own rows are dropped here; anything dragged in from elsewhere is turned away.
+    if (isDragging_)
+        event->acceptProposedAction();
+    else
+        event->ignore();
+}
+
+void FileTableView::dragMoveEvent(QDragMoveEvent* event) {
+    if (!isDragging_) {
+        event->ignore();
+        return;
+    }
+    event->acceptProposedAction();
+    const QPoint position = event->position().toPoint();
+    if (position.y() == 0)
+        return;
+    const QModelIndex under = indexAt(position);
+    SetDropHighlightRow(under.isValid() ? under.row() : -1);
+    if (under.isValid())
+        scrollTo(under);
+}
+
+void FileTableView::dropEvent(QDropEvent* event) {
+    FileTableModel* table = TableModel();
+    if (!isDragging_ || !table || dropHighlightRow_ < 0 || dropHighlightRow_ >= table->rowCount()) {
+        event->ignore();
+        return;
+    }
+    const QModelIndex target = table->index(dropHighlightRow_, kNameColumn);
+    if (table->dropMimeData(event->mimeData(), Qt::MoveAction, -1, -1, target))
+        ScrollCurrentRowIntoView();
+    event->accept();
+}
+
+void FileTableView::SetDropHighlightRow(int row) {
+    if (row == dropHighlightRow_)
+        return;
+    dropHighlightRow_ = row;
+    viewport()->update();
+}
+
+void FileTableView::drawRow(QPainter* painter, const QStyleOptionViewItem& option,
+                            const QModelIndex& index) const {
+    QTreeView::drawRow(painter, option, index);
+    if (index.row() != dropHighlightRow_)
+        return;
+    const QColor highlight = palette().color(QPalette::Highlight);
+    QColor fill = highlight;
+    fill.setAlpha(64);
+    painter->save();
+    painter->fillRect(option.rect, fill);
+    painter->setPen(QPen(highlight, 2));
+    painter->drawRect(option.rect.adjusted(1, 1, -1, -1));
+    painter->restore();
 }
 
 }  // namespace miravel

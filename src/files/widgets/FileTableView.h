@@ -1,15 +1,88 @@
 #pragma once
 
 #include <QTreeView>
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "files/SelectionSummary.h"
+
+class QMenu;
+class QMimeData;
 
 namespace miravel {
 
+class FileSystem;
+class FileTableModel;
+class InPlaceRename;
+class MessageBoxes;
+class NameEditDelegate;
+
+// What the view needs from the window to rename files in place and to name the folder.
+struct FileTableViewServices {
+    FileSystem* fileSystem = nullptr;
+    MessageBoxes* messages = nullptr;
+    std::function<QString()> folder;
+};
+
 // The file table's view (ListView1): report rows, several selectable, "No" shown leftmost.
+// Header clicks sort, clicks and key releases report the selection, the right button offers
+// to take rows out of the list, selected rows are reordered by dragging them onto a row, and
+// a name is edited in place (F2 or a click on the selected row's name) to rename its file.
 class FileTableView : public QTreeView {
     Q_OBJECT
 
   public:
     explicit FileTableView(QWidget* parent = nullptr);
+    ~FileTableView() override;
+
+    void Bind(const FileTableViewServices& services);
+    FileTableModel* TableModel() const;
+
+    void SortByColumn(int column);
+    void ShowSelectionSummary();
+    void SelectAllRows();
+    void RemoveSelectedRows();
+    std::vector<int> SelectedRows() const;
+
+    QMenu* RowMenu() const { return my_mnu; }
+    bool IsDragging() const { return isDragging_; }
+    int DropHighlightRow() const { return dropHighlightRow_; }
+    QString EditOriginalName() const;
+
+    // Runs a drag of our own with its payload; the platform's drag loop unless replaced (tests
+    // drive the drag events from here, since the platform's loop blocks).
+    std::function<void(const QMimeData& payload)> dragLoop;
+
+  Q_SIGNALS:
+    void SelectionSummaryReady(const miravel::SelectionSummary& summary);
+
+  protected:
+    bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void startDrag(Qt::DropActions supportedActions) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+    void drawRow(QPainter* painter, const QStyleOptionViewItem& option,
+                 const QModelIndex& index) const override;
+
+  private:
+    void ShowRowMenu(Qt::MouseButton button, const QPoint& globalPos);
+    void SetDropHighlightRow(int row);
+    void ScrollCurrentRowIntoView();
+    bool BeforeNameEdit(const QModelIndex& index);
+    void AfterNameEdit(const QModelIndex& index, const QString& text);
+
+    FileTableViewServices services_;
+    std::unique_ptr<InPlaceRename> rename_;
+    NameEditDelegate* nameDelegate_ = nullptr;
+    QMenu* my_mnu = nullptr;        // the row menu ("メニュー")
+    QAction* mnu_delete = nullptr;  // takes the selected rows out of the list
+    bool isDragging_ = false;
+    int dropHighlightRow_ = -1;
 };
 
 }  // namespace miravel
