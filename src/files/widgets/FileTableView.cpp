@@ -114,6 +114,10 @@ void FileTableView::ShowRowMenu(Qt::MouseButton button, const QPoint& globalPos)
 }
 
 bool FileTableView::edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) {
+    // A click edits only the row that was already the one selected and current: after a fill
+    // every row is selected, and a click there picks a row rather than opening an editor.
+    if (trigger == SelectedClicked && !pressOnSoleCurrentRow_)
+        return false;
     // F2 edits the name whichever cell of the row has the focus.
     if (trigger == EditKeyPressed && index.isValid() && index.column() != kNameColumn)
         return QTreeView::edit(index.siblingAtColumn(kNameColumn), trigger, event);
@@ -143,6 +147,11 @@ void FileTableView::AfterNameEdit(const QModelIndex& index, const QString& text)
 }
 
 void FileTableView::mousePressEvent(QMouseEvent* event) {
+    const QModelIndex pressed = indexAt(event->position().toPoint());
+    const std::vector<int> selected = SelectedRows();
+    pressOnSoleCurrentRow_ = pressed.isValid() && currentIndex().isValid() &&
+                             pressed.row() == currentIndex().row() && selected.size() == 1 &&
+                             selected.front() == pressed.row();
     QTreeView::mousePressEvent(event);
     ShowRowMenu(event->button(), event->globalPosition().toPoint());
 }

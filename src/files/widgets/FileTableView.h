@@ -81,6 +81,7 @@ class FileTableView : public QTreeView {
     NameEditDelegate* nameDelegate_ = nullptr;
     QMenu* my_mnu = nullptr;        // the row menu ("メニュー")
     QAction* mnu_delete = nullptr;  // takes the selected rows out of the list
+    bool pressOnSoleCurrentRow_ = false;
     bool isDragging_ = false;
     int dropHighlightRow_ = -1;
 };
