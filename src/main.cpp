@@ -1,13 +1,11 @@
 #include <QApplication>
-#include <QLibraryInfo>
-#include <QLocale>
 #include <QStandardPaths>
-#include <QTranslator>
 
 #include "app/widgets/MainWindow.h"
 #include "platform/FileSystem.h"
 #include "platform/LoginName.h"
 #include "platform/widgets/QtMessageBoxes.h"
+#include "platform/widgets/QtTranslations.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -23,11 +21,7 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationVersion(
         QStringLiteral("%1.%2").arg(version.major).arg(version.minor));
 
-    // Qt's own buttons and dialogs speak Japanese like the rest of the window.
-    QTranslator qtTranslator;
-    if (qtTranslator.load(QLocale(QLocale::Japanese), QStringLiteral("qtbase"), QStringLiteral("_"),
-                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&qtTranslator);
+    miravel::InstallQtTranslations(app);
 
     miravel::FileSystem fileSystem;
     miravel::QtMessageBoxes messages(nullptr);
