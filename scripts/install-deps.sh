@@ -9,7 +9,7 @@ packages=(
     fonts-noto-cjk fontconfig
     xvfb xauth x11-apps imagemagick
     libbenchmark-dev clang clang-format libclang-rt-14-dev
-    desktop-file-utils appstream
+    desktop-file-utils appstream dpkg-dev
     locales
 )
 
