@@ -6,6 +6,8 @@ set(MIRAVEL_APP_ID com.zentrabe.Miravel)
 # The date of the release that PROJECT_VERSION names; change both together.
 set(MIRAVEL_RELEASE_DATE 2026-12-07)
 
+target_compile_definitions(miravel PRIVATE MIRAVEL_APP_ID="${MIRAVEL_APP_ID}")
+
 install(TARGETS miravel RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES ${PROJECT_SOURCE_DIR}/data/${MIRAVEL_APP_ID}.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)

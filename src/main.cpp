@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QIcon>
 #include <QStandardPaths>
 
 #include "app/widgets/MainWindow.h"
@@ -21,6 +22,9 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationVersion(
         QStringLiteral("%1.%2").arg(version.major).arg(version.minor));
 
+    // The desktop finds the menu entry, and with it the icon, by this name.
+    QApplication::setDesktopFileName(QStringLiteral(MIRAVEL_APP_ID));
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral(MIRAVEL_APP_ID)));
     miravel::InstallQtTranslations(app);
 
     miravel::FileSystem fileSystem;

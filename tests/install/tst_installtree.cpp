@@ -31,7 +31,7 @@ class InstallTreeTest : public QObject {
 
 namespace {
 
-const QString kAppId = QStringLiteral("com.zentrabe.Miravel");
+const QString kAppId = QStringLiteral(MIRAVEL_APP_ID);
 const QString kDesktopFile = QStringLiteral("usr/share/applications/%1.desktop").arg(kAppId);
 const QString kIconFile =
     QStringLiteral("usr/share/icons/hicolor/scalable/apps/%1.svg").arg(kAppId);

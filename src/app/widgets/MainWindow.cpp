@@ -247,6 +247,14 @@ void MainWindow::BuildControls() {
     setStatusBar(StatusBar1);
     setCentralWidget(central);
 
+    // Tab follows the reading order: the folder, the pattern, the conditions row by row, the
+    // table, then the tabs and on into the panel shown.
+    QWidget* readingOrder[] = {Drive1,     Dir1,       txtPattern, Command5,  Combo2,
+                               txtMkDate1, txtMkDate2, cmdClear,   txtReNew1, txtReNew2,
+                               Command6,   ListView1,  Command4,   TabStrip1};
+    for (size_t i = 1; i < std::size(readingOrder); ++i)
+        setTabOrder(readingOrder[i - 1], readingOrder[i]);
+
     connect(Drive1, &QComboBox::currentIndexChanged, this, [this] { DriveChanged(); });
     connect(Dir1, &FolderListWidget::PathChanged, this, [this] { FolderChanged(); });
     connect(File1, &FileListBox::PathChange, this, [this] { FillFileTable(); });
