@@ -122,6 +122,10 @@ void MainWindow::BuildControls() {
     Drive1 = new QComboBox(central);
     Drive1->setObjectName(QStringLiteral("Drive1"));
     Drive1->setAccessibleName(QStringLiteral("ドライブ"));
+    // Screen readers take a combo box's label from its buddy label; this one stays unseen.
+    auto* driveLabel = new QLabel(Drive1->accessibleName(), leftPane);
+    driveLabel->setBuddy(Drive1);
+    driveLabel->hide();
     left->addWidget(Drive1);
     Dir1 = new FolderListWidget(*services_.fileSystem, central);
     Dir1->setObjectName(QStringLiteral("Dir1"));

@@ -89,7 +89,9 @@ void SerialPanel::BuildControls() {
     numberRow->addWidget(MakeWord(QStringLiteral("を"), this));
     numberRow->addStretch(1);
     auto* digitsRow = new QHBoxLayout;
-    digitsRow->addWidget(MakeWord(QStringLiteral("ゼロを埋め"), this));
+    QLabel* zeroWord = MakeWord(QStringLiteral("ゼロを埋め"), this);
+    zeroWord->setBuddy(cmbZero_);  // screen readers label the combo box by it
+    digitsRow->addWidget(zeroWord);
     digitsRow->addWidget(cmbZero_);
     digitsRow->addWidget(MakeWord(QStringLiteral("桁で揃えて"), this));
     digitsRow->addSpacing(12);
