@@ -206,6 +206,13 @@ void FileTableView::dragMoveEvent(QDragMoveEvent* event) {
     }
     event->acceptProposedAction();
     const QPoint position = event->position().toPoint();
+    FollowPointer(position);
+    const int margin = autoScrollMargin();
+    if (hasAutoScroll() && (position.y() < margin || viewport()->height() - position.y() < margin))
+        startAutoScroll();
+}
+
+void FileTableView::FollowPointer(const QPoint& position) {
     if (position.y() == 0)
         return;
     const QModelIndex under = indexAt(position);
@@ -216,6 +223,9 @@ void FileTableView::dragMoveEvent(QDragMoveEvent* event) {
 
 void FileTableView::dropEvent(QDropEvent* event) {
     FileTableModel* table = TableModel();
+    // The rows may have scrolled under a still pointer since the last move.
+    if (isDragging_)
+        FollowPointer(event->position().toPoint());
     if (!isDragging_ || !table || dropHighlightRow_ < 0 || dropHighlightRow_ >= table->rowCount()) {
         event->ignore();
         return;

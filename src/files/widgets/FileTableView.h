@@ -71,6 +71,8 @@ class FileTableView : public QTreeView {
 
   private:
     void ShowRowMenu(Qt::MouseButton button, const QPoint& globalPos);
+    // Marks the row under the pointer as the drop target and brings it fully into view.
+    void FollowPointer(const QPoint& position);
     void SetDropHighlightRow(int row);
     void ScrollCurrentRowIntoView();
     bool BeforeNameEdit(const QModelIndex& index);
