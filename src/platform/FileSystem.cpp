@@ -73,6 +73,21 @@ FolderListing FileSystem::ListFiles(const QString& folder, const WildcardPattern
     return listing;
 }
 
+std::optional<QStringList> FileSystem::EntryNames(const QString& folder) const {
+    const QByteArray encoded = EncodeFileName(folder);
+    if (Unusable(encoded))
+        return std::nullopt;
+    FolderReader reader(encoded);
+    if (reader.openError() != 0)
+        return std::nullopt;
+    QStringList names;
+    while (const dirent* entry = reader.Next())
+        names.append(DecodeFileName(entry->d_name));
+    if (reader.readError() != 0)
+        return std::nullopt;
+    return names;
+}
+
 QStringList FileSystem::ListFolders(const QString& folder) const {
     QStringList names;
     const QByteArray encoded = EncodeFileName(folder);

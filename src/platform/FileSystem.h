@@ -45,6 +45,9 @@ public:
     // size and times) whose names match the pattern; sub-folders, dangling links and files
     // that cannot be read are left out. Order unspecified.
     virtual FolderListing ListFiles(const QString& folder, const WildcardPattern& pattern) const;
+    // Names of every entry of a folder (files, sub-folders, links of any kind), unsorted;
+    // nothing when the folder cannot be read to its end.
+    virtual std::optional<QStringList> EntryNames(const QString& folder) const;
     // Names of the sub-folders of a folder (hidden ones and links to folders included),
     // unsorted; empty on failure.
     virtual QStringList ListFolders(const QString& folder) const;

@@ -1,6 +1,7 @@
 #include "rename/BatchRename.h"
 
 #include "platform/MessageBoxes.h"
+#include "platform/WorkProgress.h"
 #include "rename/RenameFileTo.h"
 
 namespace miravel {
@@ -13,23 +14,47 @@ void BatchRename(const BatchOperation& operation, const BatchContext& context) {
             return;
         }
     }
-    if (!messages.Confirm(operation.confirmText, context.title))
+
+    // Nothing can change the selection or the folder's contents while the modal confirmation
+    // is open, so the plan read here is the run that follows it.
+    const QStringList selected =
+        context.selectedRowNames ? context.selectedRowNames() : QStringList();
+    QString details;
+    RenamePlan plan;
+    if (!selected.isEmpty()) {
+        FolderEntries entries;
+        if (context.folderEntries)
+            entries = context.folderEntries(selected);
+        else
+            entries.names = selected;
+        plan = PlanRenames(selected, operation.newName, entries);
+        details = PlanDetails(plan);
+    }
+    if (!messages.Confirm(operation.confirmText, context.title, details))
         return;
 
     const QString folder = context.folder ? context.folder() : QString();
-    const QStringList names = context.selectedRowNames ? context.selectedRowNames() : QStringList();
-    if (names.isEmpty())
+    if (selected.isEmpty())
         return;
 
     bool renamedAny = false;
-    for (qsizetype index = 0; index < names.size(); ++index) {
-        const QString& name = names[index];
-        const std::optional<QString> newName = operation.newName(name, qint64(index));
-        if (!newName)
-            continue;
-        RenameFileTo(*context.fileSystem, messages, context.title, folder, name, *newName);
-        renamedAny = true;
+    std::vector<RenamedFile> renamed;
+    {
+        ProgressScope progress(context.progress, qint64(plan.rows.size()));
+        qint64 done = 0;
+        for (const PlannedRename& row : plan.rows) {
+            // Every planned row is attempted, expected failures too, so that each failure is
+            // told in the system's own words.
+            const RenameOutcome outcome = RenameFileTo(*context.fileSystem, messages, context.title,
+                                                       folder, row.oldName, row.newName);
+            if (outcome.Succeeded())
+                renamed.push_back({row.oldName, row.newName});
+            renamedAny = true;
+            progress.Advance(++done);
+        }
     }
+    if (context.renamed && !renamed.empty())
+        context.renamed(folder, std::move(renamed));
     if (renamedAny && context.refill)
         context.refill();
 }

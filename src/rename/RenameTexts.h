@@ -37,4 +37,19 @@ inline constexpr QStringView SerialPreviewInitial = u"[1] , [2] , [3] , …";
 inline constexpr QStringView DeleteBeforeInitial = u"[第9話]基本設計.txt, [第10話]詳細設計.txt, …";
 inline constexpr QStringView DeleteAfterInitial = u"基本設計.txt, 詳細設計.txt, …";
 
+// The plan behind a batch confirmation, and taking renames back.
+inline constexpr QStringView PlanCounts = u"%1件の名前を変更します（失敗の見込み %2件%3）";
+inline constexpr QStringView PlanUnchanged = u"、変更なし %1件";
+inline constexpr QStringView PlanRenameLine = u"%1 → %2";
+inline constexpr QStringView PlanFailureLine = u"× %1 → %2（%3）";
+inline constexpr QStringView PlanUnchangedLine = u"＝ %1（変更なし）";
+inline constexpr QStringView PlanUnusableName = u"ファイル名に使えない名前です";
+inline constexpr QStringView PlanMissing = u"ファイルが見つかりません";
+inline constexpr QStringView PlanNameTooLong = u"ファイル名が長すぎます";
+inline constexpr QStringView PlanNameTaken = u"同じ名前のファイルが既にあります";
+inline constexpr QStringView PlanNameTakenUntilLater =
+    u"同じ名前のファイルの変更がこの後の行にあります";
+inline constexpr QStringView PlanSameAsEarlierRow = u"前の行と同じ名前になります";
+inline constexpr QStringView UndoCaption = u"元に戻す";
+
 }  // namespace miravel::rename_texts

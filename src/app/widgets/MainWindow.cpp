@@ -31,6 +31,7 @@
 #include "platform/LocalTime.h"
 #include "platform/MessageBoxes.h"
 #include "platform/TypeDescriptions.h"
+#include "rename/FolderEntriesRead.h"
 #include "rename/widgets/AddPanel.h"
 #include "rename/widgets/DeletePanel.h"
 #include "rename/widgets/ReplacePanel.h"
@@ -445,6 +446,9 @@ BatchContext MainWindow::MakeBatchContext() {
     context.folder = [this] { return Dir1->Path(); };
     context.selectedRowNames = [this] { return SelectedRowNames(); };
     context.refill = [this] { Refill(); };
+    context.folderEntries = [this](const QStringList& selected) {
+        return ReadFolderEntries(*services_.fileSystem, Dir1->Path(), selected);
+    };
     return context;
 }
 
