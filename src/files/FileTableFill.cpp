@@ -8,7 +8,10 @@ FileRowsBuild BuildFileRows(const std::vector<ListedFile>& files, const FileRowS
     FileRowsBuild build;
     build.rows.reserve(files.size());
     qint64 largest = 0;
+    qint64 done = 0;
     for (const ListedFile& file : files) {
+        if (++done % kFillProgressStride == 0 && sources.progress)
+            sources.progress(done);
         FileRow row;
         row.created = sources.timeText(file.stat.createdSecs);
         row.modified = sources.timeText(file.stat.modifiedSecs);

@@ -1,5 +1,6 @@
 #include "app/widgets/MainWindow.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -18,6 +19,7 @@
 #include <QVBoxLayout>
 
 #include "app/AppTexts.h"
+#include "app/widgets/StatusProgress.h"
 #include "files/FileListBox.h"
 #include "files/FileTableFill.h"
 #include "files/FileTexts.h"
@@ -32,6 +34,7 @@
 #include "platform/MessageBoxes.h"
 #include "platform/TypeDescriptions.h"
 #include "rename/FolderEntriesRead.h"
+#include "rename/RenameTexts.h"
 #include "rename/widgets/AddPanel.h"
 #include "rename/widgets/DeletePanel.h"
 #include "rename/widgets/ReplacePanel.h"
@@ -211,9 +214,13 @@ void MainWindow::BuildControls() {
     auto* tableButtons = new QHBoxLayout;
     Command4 = MakeButton(QStringLiteral("Command4"), texts::SelectAllCaption(), central);
     tableButtons->addWidget(Command4);
+    tableButtons->addWidget(MakeUndoControls(central));
     tableButtons->addStretch(1);
     right->addLayout(tableButtons);
-    ListView1->Bind({services_.fileSystem, services_.messages, [this] { return Dir1->Path(); }});
+    ListView1->Bind({services_.fileSystem, services_.messages, [this] { return Dir1->Path(); },
+                     [this](const QString& folder, const QString& oldName, const QString& newName) {
+                         undo_.Record(folder, {{oldName, newName}});
+                     }});
 
     // Operations: the tab strip over the container of the four panels.
     TabStrip1 = new QTabBar(central);
@@ -228,6 +235,7 @@ void MainWindow::BuildControls() {
     Picture1->setFrameShape(QFrame::StyledPanel);
     auto* panels = new QGridLayout(Picture1);
     panels->setContentsMargins(6, 6, 6, 6);
+    progress_ = new StatusProgress(this);
     const BatchContext batch = MakeBatchContext();
     Frame3 = new ReplacePanel(batch, Picture1);
     Frame4 = new AddPanel(batch, Picture1);
@@ -250,13 +258,14 @@ void MainWindow::BuildControls() {
         StatusBar1->addWidget(statusPanels_[panel], panel < 2 ? 0 : 1);
     }
     setStatusBar(StatusBar1);
+    progress_->AttachTo(StatusBar1);
     setCentralWidget(central);
 
     // Tab follows the reading order: the folder, the pattern, the conditions row by row, the
     // table, then the tabs and on into the panel shown.
     QWidget* readingOrder[] = {Drive1,     Dir1,       txtPattern, Command5,  Combo2,
                                txtMkDate1, txtMkDate2, cmdClear,   txtReNew1, txtReNew2,
-                               Command6,   ListView1,  Command4,   TabStrip1};
+                               Command6,   ListView1,  Command4,   cmdUndo,   TabStrip1};
     for (size_t i = 1; i < std::size(readingOrder); ++i)
         setTabOrder(readingOrder[i - 1], readingOrder[i]);
 
@@ -393,6 +402,8 @@ void MainWindow::FillFileTable() {
     };
     sources.timeText = [](qint64 seconds) { return FormatLocalDateTime(seconds); };
     sources.typeOf = [this](const QString& name) { return typeDescriptions_.Describe(name); };
+    ProgressScope progress(progress_, qint64(File1->Files().size()));
+    sources.progress = [&progress](qint64 done) { progress.Advance(done); };
     FileRowsBuild build = BuildFileRows(File1->Files(), sources);
     const auto rows = static_cast<qint64>(build.rows.size());
 
@@ -449,7 +460,36 @@ BatchContext MainWindow::MakeBatchContext() {
     context.folderEntries = [this](const QStringList& selected) {
         return ReadFolderEntries(*services_.fileSystem, Dir1->Path(), selected);
     };
+    context.renamed = [this](const QString& folder, std::vector<RenamedFile> renamed) {
+        undo_.Record(folder, std::move(renamed));
+    };
+    context.progress = progress_;
     return context;
+}
+
+QPushButton* MainWindow::MakeUndoControls(QWidget* parent) {
+    const QString caption = rename_texts::UndoCaption.toString();
+    cmdUndo = MakeButton(QStringLiteral("cmdUndo"), caption, parent);
+    // A text box with the focus takes Ctrl+Z for its own typing first.
+    undoAction_ = new QAction(caption, this);
+    undoAction_->setObjectName(QStringLiteral("undoAction"));
+    undoAction_->setShortcut(QKeySequence::Undo);
+    undoAction_->setShortcutContext(Qt::WindowShortcut);
+    addAction(undoAction_);
+    const auto enable = [this] {
+        cmdUndo->setEnabled(undo_.CanUndo());
+        undoAction_->setEnabled(undo_.CanUndo());
+    };
+    undo_.changed = enable;
+    enable();
+    connect(cmdUndo, &QPushButton::clicked, this, &MainWindow::UndoLastRename);
+    connect(undoAction_, &QAction::triggered, this, &MainWindow::UndoLastRename);
+    return cmdUndo;
+}
+
+void MainWindow::UndoLastRename() {
+    if (undo_.UndoLast(*services_.fileSystem, *services_.messages, caption_, progress_))
+        Refill();
 }
 
 DateConditions MainWindow::CurrentDateConditions() const {

@@ -7,9 +7,11 @@
 #include "files/DateConditions.h"
 #include "platform/TypeDescriptions.h"
 #include "rename/BatchRename.h"
+#include "rename/UndoHistory.h"
 #include "settings/SettingsFileLocation.h"
 #include "settings/SettingsValues.h"
 
+class QAction;
 class QComboBox;
 class QFrame;
 class QLabel;
@@ -29,6 +31,7 @@ class FileTableView;
 class FolderListWidget;
 class ReplacePanel;
 class SerialPanel;
+class StatusProgress;
 
 // The one window: it owns every control and binds them to the logic of the rooms.
 class MainWindow : public QMainWindow {
@@ -56,6 +59,9 @@ class MainWindow : public QMainWindow {
     void SetStatusText(int panel, const QString& text);
     // Selected rows' names in table order.
     QStringList SelectedRowNames() const;
+    // Gives the files of the last batch run or in-place rename their old names, then refills.
+    void UndoLastRename();
+    StatusProgress* Progress() const { return progress_; }
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -77,6 +83,7 @@ class MainWindow : public QMainWindow {
     void FillPersistedTexts(const SettingsValues& values);
     void TakePersistedTexts(SettingsValues& values) const;
     BatchContext MakeBatchContext();
+    QPushButton* MakeUndoControls(QWidget* parent);
 
     MainWindowServices services_;
     QString caption_;
@@ -104,6 +111,10 @@ class MainWindow : public QMainWindow {
     FileTableView* ListView1 = nullptr;  // the file table
     FileTableItemModel* tableModel_ = nullptr;
     QPushButton* Command4 = nullptr;  // selects every row ("全選択")
+    QPushButton* cmdUndo = nullptr;   // takes back the last renames ("元に戻す")
+    QAction* undoAction_ = nullptr;   // the same by Ctrl+Z where no text box takes the key
+    UndoHistory undo_;
+    StatusProgress* progress_ = nullptr;
     QStatusBar* StatusBar1 = nullptr;
     QLabel* statusPanels_[3] = {};
     // Operations.

@@ -143,7 +143,10 @@ void FileTableView::AfterNameEdit(const QModelIndex& index, const QString& text)
     row.setName = [table, edited](const QString& name) {
         return edited.isValid() && table->SetRowName(edited.row(), name);
     };
-    rename_->AfterEdit(services_.folder ? services_.folder() : QString(), text, row);
+    const QString folder = services_.folder ? services_.folder() : QString();
+    const QString oldName = rename_->EditOriginalName();
+    if (rename_->AfterEdit(folder, text, row) && services_.renamed)
+        services_.renamed(folder, oldName, text);
 }
 
 void FileTableView::mousePressEvent(QMouseEvent* event) {

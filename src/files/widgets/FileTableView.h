@@ -23,6 +23,9 @@ struct FileTableViewServices {
     FileSystem* fileSystem = nullptr;
     MessageBoxes* messages = nullptr;
     std::function<QString()> folder;
+    // Told each file renamed by editing its name; optional.
+    std::function<void(const QString& folder, const QString& oldName, const QString& newName)>
+        renamed;
 };
 
 // The file table's view (ListView1): report rows, several selectable, "No" shown leftmost.
