@@ -36,6 +36,11 @@ QString Reason(PlanMark mark) {
     return {};
 }
 
+// A UTF-16 unit never takes more than three bytes, so short names need no encoding to know.
+bool TooLong(const QString& name) {
+    return name.size() * 3 > kMaxNameBytes && EncodeFileName(name).size() > kMaxNameBytes;
+}
+
 }  // namespace
 
 RenamePlan PlanRenames(const QStringList& selectedNames, const NewNameFunction& newName,
@@ -48,6 +53,7 @@ RenamePlan PlanRenames(const QStringList& selectedNames, const NewNameFunction& 
     plan.selectedCount = selectedNames.size();
     // Where each selected file stands in the plan, to tell a name freed later in the table.
     QHash<QString, qsizetype> planIndexOf;
+    planIndexOf.reserve(selectedNames.size());
     for (qsizetype index = 0; index < selectedNames.size(); ++index) {
         std::optional<QString> name = newName(selectedNames[index], qint64(index));
         if (!name)
@@ -73,7 +79,7 @@ RenamePlan PlanRenames(const QStringList& selectedNames, const NewNameFunction& 
             row.mark = PlanMark::Missing;
         } else if (row.newName == row.oldName) {
             row.mark = PlanMark::NothingToDo;
-        } else if (EncodeFileName(row.newName).size() > kMaxNameBytes) {
+        } else if (TooLong(row.newName)) {
             row.mark = PlanMark::NameTooLong;
         } else if (newKey != oldKey && holders.contains(newKey)) {
             const qsizetype holder = holders.value(newKey);

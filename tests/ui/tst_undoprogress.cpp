@@ -43,13 +43,19 @@ struct Sightings {
 
     void Watch(WindowHarness& harness) {
         StatusProgress* progress = harness.window().Progress();
-        QObject::connect(progress, &StatusProgress::Appeared, progress,
-                         [this, &harness, progress](qint64 total) {
-                             totals << total;
-                             barVisible = barVisible && progress->Bar()->isVisible();
-                             busyPointer =
-                                 busyPointer && harness.window().cursor().shape() == Qt::WaitCursor;
-                         });
+        QObject::connect(
+            progress, &StatusProgress::Appeared, progress,
+            [this, &harness, progress](qint64 total) {
+                totals << total;
+                // Shown, and placed by the status bar without an event loop.
+                QProgressBar* bar = progress->Bar();
+                const QRect inBar(bar->mapTo(bar->window(), QPoint()), bar->size());
+                const QWidget* status = harness.Find<QWidget>("StatusBar1");
+                const QRect statusRect(status->mapTo(status->window(), QPoint()), status->size());
+                barVisible = barVisible && bar->isVisible() && bar->width() > 20 &&
+                             statusRect.contains(inBar);
+                busyPointer = busyPointer && harness.window().cursor().shape() == Qt::WaitCursor;
+            });
     }
 };
 

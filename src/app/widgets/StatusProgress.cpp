@@ -70,8 +70,7 @@ void StatusProgress::Show(qint64 done) {
     shown_ = true;
     bar_->setRange(0, Clamped(total_));
     bar_->show();
-    // The status bar places the bar on its next layout pass, which no event loop will run
-    // before the work ends.
+    // No event loop runs before the work ends, so any pending layout of the bar is done here.
     QWidget* area = statusBar_ ? static_cast<QWidget*>(statusBar_) : window_;
     if (QLayout* layout = area->layout())
         layout->activate();
