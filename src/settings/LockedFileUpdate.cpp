@@ -64,10 +64,13 @@ void RemoveLeftovers(const QString& target) {
 
 #ifdef Q_OS_UNIX
 
+// Locks the settings file's folder itself, so no lock file is left beside the settings where a
+// user would see it in the file table.
 class ExclusiveLock {
   public:
-    explicit ExclusiveLock(const QString& lockPath) {
-        fd_ = ::open(QFile::encodeName(lockPath).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
+    explicit ExclusiveLock(const QString& settingsPath) {
+        const QString folder = QFileInfo(settingsPath).absolutePath();
+        fd_ = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
         if (fd_ < 0)
             return;
         for (int waited = 0;; waited += kLockPollMs) {
@@ -158,7 +161,8 @@ bool ReplaceAtomically(const QString& target, const QByteArray& bytes,
 
 class ExclusiveLock {
   public:
-    explicit ExclusiveLock(const QString& lockPath) : lock_(lockPath) {
+    explicit ExclusiveLock(const QString& settingsPath)
+        : lock_(settingsPath + QLatin1String(".lock")) {
         held_ = lock_.tryLock(kLockWaitMs);
     }
     bool Held() const { return held_; }
@@ -192,7 +196,7 @@ FileUpdateResult UpdateFileLocked(
     const std::function<std::optional<QByteArray>(const std::optional<QByteArray>& current)>&
         change,
     const FileUpdateHooks* hooks) {
-    const ExclusiveLock lock(path + QLatin1String(".lock"));
+    const ExclusiveLock lock(path);
     if (!lock.Held())
         return FileUpdateResult::Failed;
     const QString target = ResolveTarget(path);

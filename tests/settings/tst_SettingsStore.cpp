@@ -209,7 +209,7 @@ class TestSettingsStore : public QObject {
         const QString file = temp.FilePath("rename.ini");
         WriteFile(temp.FilePath("rename.ini.saving-abc"), "half");
         QVERIFY(SaveSettings(file, "alice", Sample("a")));
-        QCOMPARE(temp.Names(), QStringList({"rename.ini", "rename.ini.lock"}));
+        QCOMPARE(temp.Names(), QStringList({"rename.ini"}));
     }
 
     void saveCreatesTheConfigurationFolder() {
