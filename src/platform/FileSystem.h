@@ -38,7 +38,7 @@ struct RenameOutcome {
 // Owns every system call on files. Paths are QStrings decoded with FileNameCodec and encoded
 // back to their original bytes for each call.
 class FileSystem {
-public:
+  public:
     virtual ~FileSystem() = default;
 
     // Regular files of the folder (and symbolic links to regular files, with their target's
