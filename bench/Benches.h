@@ -1,0 +1,21 @@
+#pragma once
+
+#include "BenchOptions.h"
+#include "BenchResult.h"
+
+namespace miravel::bench {
+
+// Each adds its lines to the results and reports its progress on stderr.
+void RunFillBenchmarks(const BenchOptions& options, BenchResults& results);
+void RunSortBenchmarks(const BenchOptions& options, BenchResults& results);
+void RunRenameBenchmarks(const BenchOptions& options, BenchResults& results);
+void RunMemoryBenchmark(const BenchOptions& options, BenchResults& results);
+void RunStartupBenchmark(const BenchOptions& options, BenchResults& results);
+
+// The far side of the memory and start-up measurements, in a process of its own.
+int RunMemoryChild(const QString& folder, const QString& emptyFolder);
+int RunStartupChild(const QString& folder, const QString& configFolder);
+
+void Progress(const QString& text);
+
+}  // namespace miravel::bench
