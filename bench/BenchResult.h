@@ -14,7 +14,7 @@ struct BenchResult {
     std::optional<double> medianMs;
     std::optional<double> referenceMedianMs;
     std::optional<double> bytesPerRow;
-    QString target;        // what the line has to stay within, empty when nothing
+    QString target;  // what the line has to stay within, empty when nothing
     std::optional<bool> met;
 
     std::optional<double> Ratio() const {

@@ -15,8 +15,8 @@ bool AcceptingMessageBoxes::Confirm(const QString&, const QString&, const QStrin
     return true;
 }
 
-MainWindowServices BenchServices(MessageBoxes& boxes, FileSystem& fileSystem,
-                                 const QString& folder, const QString& configFolder) {
+MainWindowServices BenchServices(MessageBoxes& boxes, FileSystem& fileSystem, const QString& folder,
+                                 const QString& configFolder) {
     MainWindowServices services;
     services.messages = &boxes;
     services.fileSystem = &fileSystem;

@@ -33,8 +33,8 @@ class BenchWindow {
     std::unique_ptr<MainWindow> window_;
 };
 
-MainWindowServices BenchServices(MessageBoxes& boxes, FileSystem& fileSystem,
-                                 const QString& folder, const QString& configFolder);
+MainWindowServices BenchServices(MessageBoxes& boxes, FileSystem& fileSystem, const QString& folder,
+                                 const QString& configFolder);
 
 // Runs what the event loop would run next: the view's delayed layout, repaints.
 void DrainEvents();

@@ -2,15 +2,18 @@
 
 #include "BenchOptions.h"
 #include "BenchResult.h"
+#include "SampleFolder.h"
 
 namespace miravel::bench {
 
 // Each adds its lines to the results and reports its progress on stderr.
-void RunFillBenchmarks(const BenchOptions& options, BenchResults& results);
-void RunSortBenchmarks(const BenchOptions& options, BenchResults& results);
-void RunRenameBenchmarks(const BenchOptions& options, BenchResults& results);
-void RunMemoryBenchmark(const BenchOptions& options, BenchResults& results);
-void RunStartupBenchmark(const BenchOptions& options, BenchResults& results);
+void RunFillBenchmarks(const BenchOptions& options, SampleFolders& folders, BenchResults& results);
+void RunSortBenchmarks(const BenchOptions& options, SampleFolders& folders, BenchResults& results);
+void RunRenameBenchmarks(const BenchOptions& options, SampleFolders& folders,
+                         BenchResults& results);
+void RunMemoryBenchmark(const BenchOptions& options, SampleFolders& folders, BenchResults& results);
+void RunStartupBenchmark(const BenchOptions& options, SampleFolders& folders,
+                         BenchResults& results);
 
 // The far side of the memory and start-up measurements, in a process of its own.
 int RunMemoryChild(const QString& folder, const QString& emptyFolder);

@@ -30,7 +30,8 @@ BenchResult FillOnce(const BenchOptions& options, const SampleFolder& folder, Be
         });
     const int rows = bench.window().TableModel()->rowCount();
     if (size_t(rows) != referenceRows)
-        Progress(QStringLiteral("  rows differ: program %1, reference %2").arg(rows).arg(referenceRows));
+        Progress(
+            QStringLiteral("  rows differ: program %1, reference %2").arg(rows).arg(referenceRows));
 
     BenchResult result;
     result.name = QStringLiteral("fill %1").arg(pattern);
@@ -49,12 +50,12 @@ BenchResult FillOnce(const BenchOptions& options, const SampleFolder& folder, Be
 
 }  // namespace
 
-void RunFillBenchmarks(const BenchOptions& options, BenchResults& results) {
+void RunFillBenchmarks(const BenchOptions& options, SampleFolders& folders, BenchResults& results) {
     for (const int n : {1000, 10000, 100000}) {
-        Progress(QStringLiteral("fill: making %1 files").arg(n));
-        const SampleFolder folder(options.baseFolder, n);
-        if (!folder.ok())
+        const SampleFolder* sample = folders.Get(n);
+        if (sample == nullptr)
             continue;
+        const SampleFolder& folder = *sample;
         QTemporaryDir config;
         BenchWindow bench(folder.path(), config.path());
         for (const QString& pattern : {QStringLiteral("*.*"), QStringLiteral("*.jpg")}) {

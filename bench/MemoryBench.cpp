@@ -46,19 +46,20 @@ int RunMemoryChild(const QString& folder, const QString& emptyFolder) {
     bench.window().FolderList()->SetPath(folder);
     DrainEvents();
     const int rows = bench.window().TableModel()->rowCount();
-    std::printf("%d %lld %lld %lld\n", rows, (long long)baseline,
-                (long long)StatusBytes("VmHWM"), (long long)StatusBytes("VmRSS"));
+    std::printf("%d %lld %lld %lld\n", rows, (long long)baseline, (long long)StatusBytes("VmHWM"),
+                (long long)StatusBytes("VmRSS"));
     return 0;
 }
 
-void RunMemoryBenchmark(const BenchOptions& options, BenchResults& results) {
-    Progress(QStringLiteral("memory: making %1 files").arg(kRows));
-    const SampleFolder folder(options.baseFolder, kRows);
+void RunMemoryBenchmark(const BenchOptions& options, SampleFolders& folders,
+                        BenchResults& results) {
+    const SampleFolder* sample = folders.Get(kRows);
     QTemporaryDir empty(options.baseFolder + QStringLiteral("/miravel-bench-empty-XXXXXX"));
-    if (!folder.ok() || !empty.isValid())
+    if (sample == nullptr || !empty.isValid())
         return;
-    const std::optional<QString> output = RunChild(
-        options.selfPath, {QStringLiteral("--child-memory"), folder.path(), empty.path()});
+    const SampleFolder& folder = *sample;
+    const std::optional<QString> output =
+        RunChild(options.selfPath, {QStringLiteral("--child-memory"), folder.path(), empty.path()});
     if (!output)
         return;
     const QStringList fields = output->split(QLatin1Char(' '), Qt::SkipEmptyParts);

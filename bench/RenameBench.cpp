@@ -18,11 +18,12 @@ constexpr int kFiles = 10000;
 
 }  // namespace
 
-void RunRenameBenchmarks(const BenchOptions& options, BenchResults& results) {
-    Progress(QStringLiteral("rename: making %1 files").arg(kFiles));
-    const SampleFolder folder(options.baseFolder, kFiles);
-    if (!folder.ok())
+void RunRenameBenchmarks(const BenchOptions& options, SampleFolders& folders,
+                         BenchResults& results) {
+    const SampleFolder* sample = folders.Get(kFiles);
+    if (sample == nullptr)
         return;
+    const SampleFolder& folder = *sample;
     QTemporaryDir config;
     BenchWindow bench(folder.path(), config.path());
     MainWindow& window = bench.window();

@@ -1,5 +1,7 @@
 #include "SampleFolder.h"
 
+#include "Benches.h"
+
 #include <dirent.h>
 #include <fcntl.h>
 #include <unistd.h>
@@ -10,9 +12,8 @@
 namespace miravel::bench {
 
 QString SampleFolder::SampleName(int index) {
-    static const char16_t* const kExtensions[] = {u".jpg", u".JPG", u".png", u".txt",
-                                                  u".log", u".mp4", u".jpeg", u".pdf",
-                                                  u"",     u".tar.gz"};
+    static const char16_t* const kExtensions[] = {u".jpg", u".JPG",  u".png", u".txt", u".log",
+                                                  u".mp4", u".jpeg", u".pdf", u"",     u".tar.gz"};
     QString stem;
     switch (index % 8) {
         case 0:
@@ -58,8 +59,8 @@ SampleFolder::SampleFolder(const QString& base, int n) {
     ok_ = true;
     for (int i = 0; i < n; ++i) {
         QByteArray name = SampleName(i).toUtf8();
-        const int fd = ::openat(folderFd, name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC,
-                                0644);
+        const int fd =
+            ::openat(folderFd, name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
         if (fd < 0) {
             std::perror("openat");
             ok_ = false;
@@ -80,6 +81,15 @@ SampleFolder::SampleFolder(const QString& base, int n) {
 SampleFolder::~SampleFolder() {
     if (!path_.isEmpty())
         RemoveFolder(path_);
+}
+
+const SampleFolder* SampleFolders::Get(int n) {
+    std::unique_ptr<SampleFolder>& folder = folders_[n];
+    if (!folder) {
+        Progress(QStringLiteral("making %1 files").arg(n));
+        folder = std::make_unique<SampleFolder>(base_, n);
+    }
+    return folder->ok() ? folder.get() : nullptr;
 }
 
 void RemoveFolder(const QByteArray& path) {

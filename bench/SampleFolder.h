@@ -3,8 +3,10 @@
 #include <QByteArray>
 #include <QString>
 
-#include "platform/FileNameCodec.h"
+#include <map>
+#include <memory>
 #include <vector>
+#include "platform/FileNameCodec.h"
 
 namespace miravel::bench {
 
@@ -30,6 +32,19 @@ class SampleFolder {
     QByteArray path_;
     std::vector<QByteArray> names_;
     bool ok_ = false;
+};
+
+// The sample folders of one run, each size made once when first asked for (making files is
+// slow on a busy file system) and removed at the end.
+class SampleFolders {
+  public:
+    explicit SampleFolders(const QString& base) : base_(base) {}
+    // Nothing when the folder could not be made.
+    const SampleFolder* Get(int n);
+
+  private:
+    QString base_;
+    std::map<int, std::unique_ptr<SampleFolder>> folders_;
 };
 
 // Removes a folder's entries and the folder (one level deep).

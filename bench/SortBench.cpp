@@ -36,11 +36,11 @@ void SelectEveryOtherRow(MainWindow& window) {
 
 }  // namespace
 
-void RunSortBenchmarks(const BenchOptions& options, BenchResults& results) {
-    Progress(QStringLiteral("sort: making %1 files").arg(kRows));
-    const SampleFolder folder(options.baseFolder, int(kRows));
-    if (!folder.ok())
+void RunSortBenchmarks(const BenchOptions& options, SampleFolders& folders, BenchResults& results) {
+    const SampleFolder* sample = folders.Get(int(kRows));
+    if (sample == nullptr)
         return;
+    const SampleFolder& folder = *sample;
     QTemporaryDir config;
     BenchWindow bench(folder.path(), config.path());
     FileTableItemModel* model = bench.window().TableModel();
@@ -54,9 +54,9 @@ void RunSortBenchmarks(const BenchOptions& options, BenchResults& results) {
     for (int column = 0; column < kFileColumnCount; ++column) {
         Progress(QStringLiteral("sort: by %1").arg(FileTableModel::ColumnKey(column)));
         // Each round starts from the order another column gave.
-        const std::vector<double> samples =
-            RunRepeated(rounds, [&] { sortBy(column, Qt::AscendingOrder); },
-                        [&] { sortBy((column + 2) % kFileColumnCount, Qt::DescendingOrder); });
+        const std::vector<double> samples = RunRepeated(
+            rounds, [&] { sortBy(column, Qt::AscendingOrder); },
+            [&] { sortBy((column + 2) % kFileColumnCount, Qt::DescendingOrder); });
         results.push_back(SortResult(
             QStringLiteral("sort by %1, all selected").arg(FileTableModel::ColumnKey(column)),
             samples));

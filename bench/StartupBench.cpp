@@ -54,12 +54,13 @@ int RunStartupChild(const QString& folder, const QString& configFolder) {
     std::_Exit(0);
 }
 
-void RunStartupBenchmark(const BenchOptions& options, BenchResults& results) {
-    Progress(QStringLiteral("start-up: making %1 files").arg(kFiles));
-    const SampleFolder folder(options.baseFolder, kFiles);
+void RunStartupBenchmark(const BenchOptions& options, SampleFolders& folders,
+                         BenchResults& results) {
+    const SampleFolder* sample = folders.Get(kFiles);
     QTemporaryDir config;
-    if (!folder.ok())
+    if (sample == nullptr)
         return;
+    const SampleFolder& folder = *sample;
     std::vector<double> samples;
     const int rounds = options.quick ? 3 : 9;
     for (int round = 0; round <= rounds; ++round) {

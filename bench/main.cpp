@@ -20,6 +20,8 @@ int main(int argc, char* argv[]) {
     // Headless unless told otherwise; the window is real, only not on a screen.
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (!qEnvironmentVariableIsSet("QT_LOGGING_RULES"))
+        qputenv("QT_LOGGING_RULES", "qt.qpa.*=false");
     QApplication app(argc, argv);
     const QStringList arguments = QCoreApplication::arguments();
     if (arguments.size() == 4 && arguments[1] == QLatin1String("--child-memory"))
@@ -32,17 +34,18 @@ int main(int argc, char* argv[]) {
         return 2;
     options.selfPath = QCoreApplication::applicationFilePath();
 
+    SampleFolders folders(options.baseFolder);
     BenchResults results;
     if (options.Wants(QStringLiteral("fill")))
-        RunFillBenchmarks(options, results);
+        RunFillBenchmarks(options, folders, results);
     if (options.Wants(QStringLiteral("sort")))
-        RunSortBenchmarks(options, results);
+        RunSortBenchmarks(options, folders, results);
     if (options.Wants(QStringLiteral("rename")))
-        RunRenameBenchmarks(options, results);
+        RunRenameBenchmarks(options, folders, results);
     if (options.Wants(QStringLiteral("memory")))
-        RunMemoryBenchmark(options, results);
+        RunMemoryBenchmark(options, folders, results);
     if (options.Wants(QStringLiteral("startup")))
-        RunStartupBenchmark(options, results);
+        RunStartupBenchmark(options, folders, results);
 
     const QString report = options.json ? FormatJson(results) : FormatTable(results);
     std::fputs(report.toUtf8().constData(), stdout);
