@@ -1,11 +1,36 @@
 #include "files/FileListBox.h"
 
 #include <algorithm>
+#include <numeric>
 
 #include "files/NaturalOrder.h"
 #include "files/WildcardPattern.h"
 
 namespace miravel {
+
+namespace {
+
+// Puts items[sourceOf[i]] at i for every i, in place, following the permutation's cycles.
+// sourceOf is used up.
+template <typename T>
+void ApplyPermutation(std::vector<T>& items, std::vector<quint32>& sourceOf) {
+    for (size_t start = 0; start < items.size(); ++start) {
+        if (sourceOf[start] == start)
+            continue;
+        T held = std::move(items[start]);
+        size_t at = start;
+        while (sourceOf[at] != start) {
+            const size_t from = sourceOf[at];
+            items[at] = std::move(items[from]);
+            sourceOf[at] = quint32(at);
+            at = from;
+        }
+        items[at] = std::move(held);
+        sourceOf[at] = quint32(at);
+    }
+}
+
+}  // namespace
 
 FileListBox::FileListBox(FileSystem& fileSystem, QObject* parent)
     : QObject(parent), fileSystem_(fileSystem) {}
@@ -31,22 +56,17 @@ void FileListBox::Refresh() {
         return;  // a folder that vanished simply lists nothing
     files_ = std::move(listing.files);
 
-    // Name order, with keys folded once rather than in every comparison.
-    std::vector<std::pair<QString, size_t>> keys;
-    keys.reserve(files_.size());
-    for (size_t i = 0; i < files_.size(); ++i)
-        keys.emplace_back(NaturalSortKey(files_[i].name), i);
-    std::sort(keys.begin(), keys.end(), [this](const auto& a, const auto& b) {
-        const int result = NaturalCompare(a.first, b.first);
-        if (result != 0)
-            return result < 0;
-        return QStringView(files_[a.second].name).compare(files_[b.second].name) < 0;
-    });
-    std::vector<ListedFile> sorted;
-    sorted.reserve(files_.size());
-    for (const auto& key : keys)
-        sorted.push_back(std::move(files_[key.second]));
-    files_ = std::move(sorted);
+    // Name order: the entries stay where they are while indexes are sorted, then move once.
+    const size_t count = files_.size();
+    NaturalNameOrder order;
+    order.Reserve(count);
+    for (const ListedFile& file : files_)
+        order.Add(file.name);
+    std::vector<quint32> sourceOf(count);
+    std::iota(sourceOf.begin(), sourceOf.end(), quint32(0));
+    std::sort(sourceOf.begin(), sourceOf.end(),
+              [&order](quint32 a, quint32 b) { return order.Less(a, b); });
+    ApplyPermutation(files_, sourceOf);
 }
 
 }  // namespace miravel

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringView>
+#include <vector>
 
 namespace miravel {
 
@@ -10,5 +11,26 @@ namespace miravel {
 QString NaturalSortKey(const QString& name);
 // Compares two keys made by NaturalSortKey; <0, 0, >0.
 int NaturalCompare(QStringView left, QStringView right);
+
+// The order of the file list and of the table's name column: natural order of the folded
+// names, and names that fold alike by their code units. Prepares each name once; plain ASCII
+// names, the usual case, are folded while they are compared instead of into a copy.
+class NaturalNameOrder {
+  public:
+    void Reserve(size_t count);
+    // The name must outlive this object; its index is the number of names added before it.
+    void Add(const QString& name);
+    int Compare(size_t left, size_t right) const;
+    bool Less(size_t left, size_t right) const { return Compare(left, right) < 0; }
+
+  private:
+    struct Entry {
+        QStringView name;
+        QStringView key;         // the folded name, or the name itself when foldAscii
+        bool foldAscii = false;  // key is plain ASCII to be lowered while comparing
+    };
+    std::vector<Entry> entries_;
+    std::vector<QString> foldedKeys_;  // keys of the names that are not plain ASCII
+};
 
 }  // namespace miravel

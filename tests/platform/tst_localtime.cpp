@@ -15,6 +15,9 @@ class LocalTimeTest : public QObject {
     void Formats_data();
     void Formats();
     void AgreesWithQDateTime();
+    void ConverterAgreesWithSystem_data();
+    void ConverterAgreesWithSystem();
+    void cleanupTestCase();
 };
 
 void LocalTimeTest::initTestCase() {
@@ -55,6 +58,56 @@ void LocalTimeTest::AgreesWithQDateTime() {
             QDateTime::fromSecsSinceEpoch(seconds).toString("yyyy/MM/dd HH:mm:ss");
         QCOMPARE(FormatLocalDateTime(seconds), expected);
     }
+}
+
+void LocalTimeTest::ConverterAgreesWithSystem_data() {
+    QTest::addColumn<QByteArray>("zone");
+    // Rules need no zone files; the named zones test whatever this machine has (a missing one
+    // falls back to UTC, which still has to agree).
+    QTest::newRow("no daylight saving") << QByteArray("JST-9");
+    QTest::newRow("central Europe") << QByteArray("CET-1CEST,M3.5.0,M10.5.0/3");
+    QTest::newRow("half-hour offset, changes at one minute past")
+        << QByteArray("NST3:30NDT,M3.2.0/0:01,M11.1.0/0:01");
+    QTest::newRow("quarter-hour offset") << QByteArray("<+0545>-5:45");
+    QTest::newRow("half-hour shift, southern summer")
+        << QByteArray("<+1030>-10:30<+11>-11,M10.1.0,M4.1.0");
+    QTest::newRow("named zone with history") << QByteArray("Europe/Moscow");
+    QTest::newRow("named zone with half hours") << QByteArray("America/St_Johns");
+    QTest::newRow("leap seconds") << QByteArray("right/Asia/Tokyo");
+}
+
+void LocalTimeTest::ConverterAgreesWithSystem() {
+    QFETCH(QByteArray, zone);
+    qputenv("TZ", zone);
+    ::tzset();
+    LocalTimeConverter converter;
+    QString mismatch;  // the first one
+    auto check = [&](qint64 seconds) {
+        const QString expected = FormatLocalDateTime(seconds);
+        const QString actual = converter.Format(seconds);
+        if (actual != expected && mismatch.isEmpty())
+            mismatch = QString("%1: %2 instead of %3").arg(seconds).arg(actual, expected);
+    };
+    // Every 7 minutes 13 seconds through 2021, which crosses each of the rules' changes.
+    for (qint64 seconds = 1609459200 - 86400; seconds < 1640995200 + 86400; seconds += 433)
+        check(seconds);
+    // Scattered over four centuries, before the epoch too.
+    quint64 seed = 11;
+    for (int i = 0; i < 20000; ++i) {
+        seed = seed * 6364136223846793005ULL + 1442695040888963407ULL;
+        check(qint64(seed >> 31) % 12600000000LL - 5000000000LL);
+    }
+    for (const qint64 seconds :
+         {qint64(0), qint64(-1), qint64(-62135596800), qint64(-62135596801), qint64(253402300799),
+          qint64(253402300800), std::numeric_limits<qint64>::min(),
+          std::numeric_limits<qint64>::max()})
+        check(seconds);
+    QVERIFY2(mismatch.isEmpty(), qPrintable(mismatch));
+}
+
+void LocalTimeTest::cleanupTestCase() {
+    qunsetenv("TZ");
+    ::tzset();
 }
 
 QTEST_GUILESS_MAIN(LocalTimeTest)
