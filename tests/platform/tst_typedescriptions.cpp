@@ -10,6 +10,7 @@ class TypeDescriptionsTest : public QObject {
   private Q_SLOTS:
     void DescribesByExtension_data();
     void DescribesByExtension();
+    void SameAnswerWhateverWasAskedBefore();
     void KnownExtensionsGetThePlatformsText_data();
     void KnownExtensionsGetThePlatformsText();
 };
@@ -29,6 +30,12 @@ void TypeDescriptionsTest::DescribesByExtension_data() {
                                      << "QQZZ ファイル";
     QTest::newRow("full-width dot is not a dot") << "a．zqxw"
                                                  << "ファイル";
+    QTest::newRow("long extension") << "a.zqxwzqxwzqxwzqxw"
+                                    << "ZQXWZQXWZQXWZQXW ファイル";
+    QTest::newRow("full-width extension") << "写真.ｚｑｘ"
+                                          << "ＺＱＸ ファイル";
+    QTest::newRow("accented extension") << "a.ZQÉ"
+                                        << "ZQÉ ファイル";
 }
 
 void TypeDescriptionsTest::DescribesByExtension() {
@@ -37,6 +44,18 @@ void TypeDescriptionsTest::DescribesByExtension() {
     TypeDescriptions types;
     QCOMPARE(types.Describe(name), description);
     QCOMPARE(types.Describe(name), description);  // from the cache
+}
+
+// Answers remembered for one extension never leak into another's, however many are asked.
+void TypeDescriptionsTest::SameAnswerWhateverWasAskedBefore() {
+    QStringList names;
+    for (int i = 0; i < 300; ++i) {
+        names << QString("f%1.zq%2").arg(i).arg(i % 97) << QString("f%1.ZQ%2").arg(i).arg(i % 89);
+        names << QString("f%1.png").arg(i) << QString("f%1.zq").arg(i) << QString("f%1.z").arg(i);
+    }
+    TypeDescriptions longLived;
+    for (const QString& name : names)
+        QCOMPARE(longLived.Describe(name), TypeDescriptions().Describe(name));
 }
 
 void TypeDescriptionsTest::KnownExtensionsGetThePlatformsText_data() {
