@@ -1,7 +1,6 @@
 #include "files/FileListBox.h"
 
 #include <algorithm>
-#include <numeric>
 
 #include "files/NaturalOrder.h"
 #include "files/WildcardPattern.h"
@@ -62,10 +61,7 @@ void FileListBox::Refresh() {
     order.Reserve(count);
     for (const ListedFile& file : files_)
         order.Add(file.name);
-    std::vector<quint32> sourceOf(count);
-    std::iota(sourceOf.begin(), sourceOf.end(), quint32(0));
-    std::sort(sourceOf.begin(), sourceOf.end(),
-              [&order](quint32 a, quint32 b) { return order.Less(a, b); });
+    std::vector<quint32> sourceOf = order.SortedIndexes();
     ApplyPermutation(files_, sourceOf);
 }
 

@@ -96,19 +96,74 @@ void NaturalNameOrder::Reserve(size_t count) {
     entries_.reserve(count);
 }
 
-void NaturalNameOrder::Add(const QString& name) {
-    if (IsAscii(name)) {
-        entries_.push_back({name, name, true});
-        return;
+namespace {
+
+// The beginning of a key as bytes whose order is the keys' order: a character as its two
+// bytes; a digit run as 0x00 0x30 (where any digit would stand against a character), the
+// count of its digits after the leading zeros, those digits, and the count of the zeros. The
+// end of the key is 0x00 0x00, below both. False when a run is too long to count in a byte.
+template <bool Fold>
+bool PackHead(QStringView key, quint64 head[2]) {
+    unsigned char bytes[16] = {};
+    size_t size = 0;
+    auto put = [&](unsigned value) {
+        if (size < sizeof(bytes))
+            bytes[size++] = static_cast<unsigned char>(value);
+    };
+    const qsizetype length = key.size();
+    qsizetype i = 0;
+    while (i < length && size < sizeof(bytes)) {
+        const char16_t c = At<Fold>(key, i);
+        if (!IsAsciiDigit(c)) {
+            put(c >> 8);
+            put(c & 0xFF);
+            ++i;
+            continue;
+        }
+        qsizetype start = i;
+        while (start < length && key[start] == u'0')
+            ++start;
+        qsizetype end = start;
+        while (end < length && IsAsciiDigit(key[end].unicode()))
+            ++end;
+        if (end - start > 200 || start - i > 200)
+            return false;
+        put(0x00);
+        put(0x30);
+        put(unsigned(end - start));
+        for (qsizetype k = start; k < end; ++k)
+            put(key[k].unicode());
+        put(unsigned(start - i));
+        i = end;
     }
-    // Views into the stored keys stay valid: a QString's text does not move with it.
-    foldedKeys_.push_back(name.toCaseFolded());
-    entries_.push_back({name, foldedKeys_.back(), false});
+    for (int half = 0; half < 2; ++half) {
+        quint64 value = 0;
+        for (int k = 0; k < 8; ++k)
+            value = (value << 8) | bytes[half * 8 + k];
+        head[half] = value;
+    }
+    return true;
 }
 
-int NaturalNameOrder::Compare(size_t left, size_t right) const {
-    const Entry& a = entries_[left];
-    const Entry& b = entries_[right];
+}  // namespace
+
+void NaturalNameOrder::Add(const QString& name) {
+    Entry entry;
+    entry.name = name;
+    if (IsAscii(name)) {
+        entry.key = name;
+        entry.foldAscii = true;
+        entry.packed = PackHead<true>(entry.key, entry.head);
+    } else {
+        // Views into the stored keys stay valid: a QString's text does not move with it.
+        foldedKeys_.push_back(name.toCaseFolded());
+        entry.key = foldedKeys_.back();
+        entry.packed = PackHead<false>(entry.key, entry.head);
+    }
+    entries_.push_back(entry);
+}
+
+int NaturalNameOrder::CompareInFull(const Entry& a, const Entry& b) const {
     int result;
     if (a.foldAscii)
         result = b.foldAscii ? CompareKeys<true, true>(a.key, b.key)
@@ -119,6 +174,46 @@ int NaturalNameOrder::Compare(size_t left, size_t right) const {
     if (result != 0)
         return result;
     return a.name.compare(b.name);
+}
+
+int NaturalNameOrder::Compare(size_t left, size_t right) const {
+    const Entry& a = entries_[left];
+    const Entry& b = entries_[right];
+    if (a.packed && b.packed) {
+        if (a.head[0] != b.head[0])
+            return a.head[0] < b.head[0] ? -1 : 1;
+        if (a.head[1] != b.head[1])
+            return a.head[1] < b.head[1] ? -1 : 1;
+    }
+    return CompareInFull(a, b);
+}
+
+std::vector<quint32> NaturalNameOrder::SortedIndexes() const {
+    // The packed heads travel with the indexes, so most comparisons touch no entry.
+    struct Item {
+        quint64 head0;
+        quint64 head1;
+        quint32 index;
+        bool packed;
+    };
+    std::vector<Item> items;
+    items.reserve(entries_.size());
+    for (size_t i = 0; i < entries_.size(); ++i)
+        items.push_back({entries_[i].head[0], entries_[i].head[1], quint32(i), entries_[i].packed});
+    std::sort(items.begin(), items.end(), [this](const Item& a, const Item& b) {
+        if (a.packed && b.packed) {
+            if (a.head0 != b.head0)
+                return a.head0 < b.head0;
+            if (a.head1 != b.head1)
+                return a.head1 < b.head1;
+        }
+        return CompareInFull(entries_[a.index], entries_[b.index]) < 0;
+    });
+    std::vector<quint32> indexes;
+    indexes.reserve(items.size());
+    for (const Item& item : items)
+        indexes.push_back(item.index);
+    return indexes;
 }
 
 }  // namespace miravel

@@ -13,8 +13,10 @@ QString NaturalSortKey(const QString& name);
 int NaturalCompare(QStringView left, QStringView right);
 
 // The order of the file list and of the table's name column: natural order of the folded
-// names, and names that fold alike by their code units. Prepares each name once; plain ASCII
-// names, the usual case, are folded while they are compared instead of into a copy.
+// names, and names that fold alike by their code units. Prepares each name once: plain ASCII
+// names, the usual case, are folded while they are compared instead of into a copy, and the
+// first characters of each name are packed into a number whose order is theirs, so that most
+// comparisons are one of two numbers.
 class NaturalNameOrder {
   public:
     void Reserve(size_t count);
@@ -22,13 +24,19 @@ class NaturalNameOrder {
     void Add(const QString& name);
     int Compare(size_t left, size_t right) const;
     bool Less(size_t left, size_t right) const { return Compare(left, right) < 0; }
+    // The indexes of all names added, in this order.
+    std::vector<quint32> SortedIndexes() const;
 
   private:
     struct Entry {
         QStringView name;
         QStringView key;         // the folded name, or the name itself when foldAscii
         bool foldAscii = false;  // key is plain ASCII to be lowered while comparing
+        bool packed = false;     // head holds the key's beginning
+        quint64 head[2] = {};
     };
+    int CompareInFull(const Entry& a, const Entry& b) const;
+
     std::vector<Entry> entries_;
     std::vector<QString> foldedKeys_;  // keys of the names that are not plain ASCII
 };

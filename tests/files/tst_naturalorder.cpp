@@ -1,4 +1,6 @@
 #include <QTest>
+#include <algorithm>
+#include <numeric>
 
 #include "files/NaturalOrder.h"
 
@@ -69,54 +71,30 @@ void NaturalOrderTest::Orders() {
 // The prepared order must be the order of folded keys with the names' own code units between
 // names that fold alike, for plain ASCII names, others, and the two mixed.
 void NaturalOrderTest::AgreesWithFoldedKeys() {
-    const QStringList names = {"IMG_0001.JPG",
-                               "img_0001.jpg",
-                               "IMG_1.jpg",
-                               "img_10.JPG",
-                               "Img_9.jpg",
-                               "readme",
-                               "README",
-                               "Readme.txt",
-                               "a",
-                               "A",
-                               "a0",
-                               "a00",
-                               "a 1",
-                               "a_1",
-                               "[1]",
-                               "Z",
-                               "_z",
-                               "Café 2",
-                               "CAFÉ 10",
-                               "café 2",
-                               "cafe 2",
-                               "İstanbul",
-                               "istanbul",
-                               "ß",
-                               "SS",
-                               "ss",
-                               "ﬃ",
-                               "ffi",
-                               "データ0001",
-                               "データ1",
-                               "ﾃﾞｰﾀ2",
-                               "Ω1",
-                               "ω01",
-                               "𝒜1",
-                               "𝒜01",
-                               "Ǆ",
-                               "ǅ",
-                               "ǆ",
-                               "résumé_5",
-                               "RÉSUMÉ_05",
-                               "x.tar.gz",
-                               "X.TAR.GZ",
-                               "9",
-                               "09",
-                               "009",
-                               "10",
-                               "",
-                               "."};
+    // clang-format off
+    QStringList names = {
+        "IMG_0001.JPG", "img_0001.jpg", "IMG_1.jpg", "img_10.JPG", "Img_9.jpg", "readme",
+        "README", "Readme.txt", "a", "A", "a0", "a00", "a 1", "a_1", "[1]", "Z", "_z", "Café 2",
+        "CAFÉ 10", "café 2", "cafe 2", "İstanbul", "istanbul", "ß", "SS", "ss", "ﬃ", "ffi",
+        "データ0001", "データ1", "ﾃﾞｰﾀ2", "Ω1", "ω01", "𝒜1", "𝒜01", "Ǆ", "ǅ", "ǆ", "résumé_5",
+        "RÉSUMÉ_05", "x.tar.gz", "X.TAR.GZ", "9", "09", "009", "10", "", ".",
+        // Digits against characters below and above them, and runs of every length.
+        "a!1", "a-1", "a.1", "a/1", "a:1", "a~1", "a\u00A01", "a\u30001", "a00000",
+        "a000000000000000000001", "a00000000000000000001", "a123456789012345678901234567890",
+        "a123456789012345678901234567891", "a1234567890123456789012345678900",
+        // Alike in the first characters, apart further on.
+        "IMG_000000000001_a.jpg", "IMG_000000000001_b.jpg", "IMG_000000000001_B.jpg",
+        "img_000000000001_a.jpg", "IMG_00000000001_a.jpg", "写真写真写真写真写真写真_1",
+        "写真写真写真写真写真写真_01", "写真写真写真写真写真写真_2", "éééééééééééééééé1",
+        "ÉÉÉÉÉÉÉÉÉÉÉÉÉÉÉÉ01"};
+    // clang-format on
+    // Runs too long to count in a byte.
+    const QString longRun = "b" + QString(300, '7');
+    names << longRun << longRun + "1"
+          << "b" + QString(270, '0') + "7"
+          << "b7"
+          << "b" + QString(239, '7');
+    names.removeDuplicates();
     NaturalNameOrder order;
     for (const QString& name : names)
         order.Add(name);
@@ -129,6 +107,15 @@ void NaturalOrderTest::AgreesWithFoldedKeys() {
                 QFAIL(qPrintable(QString("%1 against %2").arg(names[i], names[j])));
         }
     }
+
+    // Sorting all of them gives the same order as sorting by the comparison itself.
+    std::vector<quint32> expected(size_t(names.size()));
+    std::iota(expected.begin(), expected.end(), 0u);
+    std::sort(expected.begin(), expected.end(), [&](quint32 a, quint32 b) {
+        const int keys = NaturalCompare(NaturalSortKey(names[a]), NaturalSortKey(names[b]));
+        return keys != 0 ? keys < 0 : QStringView(names[a]).compare(names[b]) < 0;
+    });
+    QCOMPARE(order.SortedIndexes(), expected);
 }
 
 QTEST_GUILESS_MAIN(NaturalOrderTest)

@@ -400,7 +400,8 @@ void MainWindow::FillFileTable() {
     sources.accepts = [&dates](const QString& created, const QString& modified) {
         return dates.Accepts(created, modified);
     };
-    sources.timeText = [](qint64 seconds) { return FormatLocalDateTime(seconds); };
+    LocalTimeConverter localTime;
+    sources.timeText = [&localTime](qint64 seconds) { return localTime.Format(seconds); };
     sources.typeOf = [this](const QString& name) { return typeDescriptions_.Describe(name); };
     ProgressScope progress(progress_, qint64(File1->Files().size()));
     sources.progress = [&progress](qint64 done) { progress.Advance(done); };
