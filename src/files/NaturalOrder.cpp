@@ -1,5 +1,8 @@
 #include "files/NaturalOrder.h"
 
+#include <algorithm>
+#include <iterator>
+
 namespace miravel {
 
 namespace {
@@ -98,13 +101,14 @@ void NaturalNameOrder::Reserve(size_t count) {
 
 namespace {
 
-// The beginning of a key as bytes whose order is the keys' order: a character as its two
-// bytes; a digit run as 0x00 0x30 (where any digit would stand against a character), the
-// count of its digits after the leading zeros, those digits, and the count of the zeros. The
-// end of the key is 0x00 0x00, below both. False when a run is too long to count in a byte.
+// The beginning of a key as bytes whose order is the keys' order: a character as its code
+// unit in UTF-8's form (one byte for ASCII, and the byte order is the code units' order); a
+// digit run as 0x30 (where any digit would stand against a character), the count of its
+// digits after the leading zeros, those digits, and the count of the zeros. The end of the
+// key is 0x00, below everything. False when a run is too long to count in a byte.
 template <bool Fold>
-bool PackHead(QStringView key, quint64 head[2]) {
-    unsigned char bytes[16] = {};
+bool PackHead(QStringView key, quint64 (&head)[NaturalNameOrder::kHeadWords]) {
+    unsigned char bytes[NaturalNameOrder::kHeadWords * 8] = {};
     size_t size = 0;
     auto put = [&](unsigned value) {
         if (size < sizeof(bytes))
@@ -115,8 +119,16 @@ bool PackHead(QStringView key, quint64 head[2]) {
     while (i < length && size < sizeof(bytes)) {
         const char16_t c = At<Fold>(key, i);
         if (!IsAsciiDigit(c)) {
-            put(c >> 8);
-            put(c & 0xFF);
+            if (c < 0x80) {
+                put(c);
+            } else if (c < 0x800) {
+                put(0xC0 | (c >> 6));
+                put(0x80 | (c & 0x3F));
+            } else {
+                put(0xE0 | (c >> 12));
+                put(0x80 | ((c >> 6) & 0x3F));
+                put(0x80 | (c & 0x3F));
+            }
             ++i;
             continue;
         }
@@ -128,7 +140,6 @@ bool PackHead(QStringView key, quint64 head[2]) {
             ++end;
         if (end - start > 200 || start - i > 200)
             return false;
-        put(0x00);
         put(0x30);
         put(unsigned(end - start));
         for (qsizetype k = start; k < end; ++k)
@@ -136,13 +147,20 @@ bool PackHead(QStringView key, quint64 head[2]) {
         put(unsigned(start - i));
         i = end;
     }
-    for (int half = 0; half < 2; ++half) {
+    for (size_t word = 0; word < NaturalNameOrder::kHeadWords; ++word) {
         quint64 value = 0;
-        for (int k = 0; k < 8; ++k)
-            value = (value << 8) | bytes[half * 8 + k];
-        head[half] = value;
+        for (size_t k = 0; k < 8; ++k)
+            value = (value << 8) | bytes[word * 8 + k];
+        head[word] = value;
     }
     return true;
+}
+
+int CompareHeads(const quint64* a, const quint64* b) {
+    for (size_t word = 0; word < NaturalNameOrder::kHeadWords; ++word)
+        if (a[word] != b[word])
+            return a[word] < b[word] ? -1 : 1;
+    return 0;
 }
 
 }  // namespace
@@ -180,10 +198,8 @@ int NaturalNameOrder::Compare(size_t left, size_t right) const {
     const Entry& a = entries_[left];
     const Entry& b = entries_[right];
     if (a.packed && b.packed) {
-        if (a.head[0] != b.head[0])
-            return a.head[0] < b.head[0] ? -1 : 1;
-        if (a.head[1] != b.head[1])
-            return a.head[1] < b.head[1] ? -1 : 1;
+        if (const int heads = CompareHeads(a.head, b.head); heads != 0)
+            return heads;
     }
     return CompareInFull(a, b);
 }
@@ -191,21 +207,20 @@ int NaturalNameOrder::Compare(size_t left, size_t right) const {
 std::vector<quint32> NaturalNameOrder::SortedIndexes() const {
     // The packed heads travel with the indexes, so most comparisons touch no entry.
     struct Item {
-        quint64 head0;
-        quint64 head1;
+        quint64 head[kHeadWords];
         quint32 index;
         bool packed;
     };
-    std::vector<Item> items;
-    items.reserve(entries_.size());
-    for (size_t i = 0; i < entries_.size(); ++i)
-        items.push_back({entries_[i].head[0], entries_[i].head[1], quint32(i), entries_[i].packed});
+    std::vector<Item> items(entries_.size());
+    for (size_t i = 0; i < entries_.size(); ++i) {
+        std::copy(std::begin(entries_[i].head), std::end(entries_[i].head), items[i].head);
+        items[i].index = quint32(i);
+        items[i].packed = entries_[i].packed;
+    }
     std::sort(items.begin(), items.end(), [this](const Item& a, const Item& b) {
         if (a.packed && b.packed) {
-            if (a.head0 != b.head0)
-                return a.head0 < b.head0;
-            if (a.head1 != b.head1)
-                return a.head1 < b.head1;
+            if (const int heads = CompareHeads(a.head, b.head); heads != 0)
+                return heads < 0;
         }
         return CompareInFull(entries_[a.index], entries_[b.index]) < 0;
     });

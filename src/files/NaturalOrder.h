@@ -19,6 +19,8 @@ int NaturalCompare(QStringView left, QStringView right);
 // comparisons are one of two numbers.
 class NaturalNameOrder {
   public:
+    static constexpr size_t kHeadWords = 3;
+
     void Reserve(size_t count);
     // The name must outlive this object; its index is the number of names added before it.
     void Add(const QString& name);
@@ -33,7 +35,7 @@ class NaturalNameOrder {
         QStringView key;         // the folded name, or the name itself when foldAscii
         bool foldAscii = false;  // key is plain ASCII to be lowered while comparing
         bool packed = false;     // head holds the key's beginning
-        quint64 head[2] = {};
+        quint64 head[kHeadWords] = {};
     };
     int CompareInFull(const Entry& a, const Entry& b) const;
 
