@@ -65,10 +65,12 @@ std::optional<std::vector<FileRow>> MoveDraggedRows(const std::vector<FileRow>& 
         }
     }
 
-    const auto count = static_cast<qint64>(moved.size());
-    qint64 number = 0;
-    for (FileRow& row : moved)
-        row.numberText = RowNumberText(++number, count);
+    const auto digits = static_cast<qint8>(DigitCount(static_cast<qint64>(moved.size())));
+    qint32 number = 0;
+    for (FileRow& row : moved) {
+        row.number = ++number;
+        row.numberDigits = digits;
+    }
     return moved;
 }
 

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include "platform/LocalTime.h"
+
 namespace miravel {
 
 // Columns in creation order; a column's sort key is its index here. "No" is shown leftmost
@@ -16,19 +18,28 @@ enum FileColumn : int {
     kFileColumnCount = 6,
 };
 
-// One row of the file table.
+// One row of the file table. A table of a hundred thousand files keeps what its texts are
+// made of, not the texts: the size, number and time texts are written when they are shown.
 struct FileRow {
     QString name;  // file name with extension, as listed
+    QString type;  // shared by the rows of one extension
     qint64 size = 0;
-    QString sizeText;
-    QString type;
-    QString created;   // "yyyy/mm/dd hh:nn:ss"
-    QString modified;  // "yyyy/mm/dd hh:nn:ss"
-    QString numberText;
+    LocalDateTime created;
+    LocalDateTime modified;
+    qint32 number = 0;       // place in the numbering, from 1
+    qint8 sizeDigits = 1;    // digits of the largest size of the fill, which pads every size
+    qint8 numberDigits = 1;  // digits of the row count the rows were numbered in
+
+    // "   12KB": kilobytes rounded up, grouped, padded in front to sizeDigits.
+    QString SizeText() const;
+    // The number right-aligned with spaces to numberDigits.
+    QString NumberText() const;
+    QString CreatedText() const { return created.ToText(); }
+    QString ModifiedText() const { return modified.ToText(); }
+    QString ColumnText(int column) const;
 
     // Unique within the table; "_" keeps a name of digits from reading as a number.
     QString Key() const { return QStringLiteral("_") + name; }
-    const QString& ColumnText(int column) const;
 };
 
 inline QString RowKeyForName(const QString& name) {

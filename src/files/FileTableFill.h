@@ -1,11 +1,13 @@
 #pragma once
 
 #include <QString>
+#include <QStringView>
 #include <functional>
 #include <vector>
 
 #include "files/FileRow.h"
 #include "platform/FileSystem.h"
+#include "platform/LocalTime.h"
 
 namespace miravel {
 
@@ -19,9 +21,10 @@ inline constexpr qint64 kFillProgressStride = 256;
 
 struct FileRowSources {
     // Date conditions on the "yyyy/mm/dd hh:nn:ss" texts; accepts everything when empty.
-    std::function<bool(const QString& created, const QString& modified)> accepts;
+    std::function<bool(QStringView created, QStringView modified)> accepts;
     std::function<QString(const QString& fileName)> typeOf;
-    std::function<QString(qint64 secondsSinceEpoch)> timeText;
+    // Local times for the rows; one of the build's own when not given.
+    LocalTimeConverter* localTime = nullptr;
     // Told the number of listed files looked at, every kFillProgressStride files; optional.
     std::function<void(qint64 done)> progress;
 };

@@ -2,30 +2,12 @@
 
 #include <QMimeData>
 #include <algorithm>
-#include <numeric>
 
 #include "files/DragReorder.h"
-#include "files/NaturalOrder.h"
+#include "files/RowOrder.h"
 #include "files/SelectedRows.h"
 
 namespace miravel {
-
-const QString& FileRow::ColumnText(int column) const {
-    switch (column) {
-        case kSizeColumn:
-            return sizeText;
-        case kTypeColumn:
-            return type;
-        case kMadeColumn:
-            return created;
-        case kRenewColumn:
-            return modified;
-        case kNoColumn:
-            return numberText;
-        default:
-            return name;
-    }
-}
 
 FileTableModel::FileTableModel(QObject* parent) : QAbstractTableModel(parent) {
     for (QString& image : headerImages_)
@@ -171,37 +153,18 @@ void FileTableModel::sort(int column, Qt::SortOrder order) {
     if (count < 2)
         return;
 
-    Q_EMIT layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
-    std::vector<int> permutation(count);
-    std::iota(permutation.begin(), permutation.end(), 0);
-    const bool descending = order == Qt::DescendingOrder;
-    if (column == kNameColumn) {
-        std::vector<QString> keys(count);
-        for (size_t i = 0; i < count; ++i)
-            keys[i] = NaturalSortKey(rows_[i].name);
-        std::stable_sort(permutation.begin(), permutation.end(), [&](int a, int b) {
-            int result = NaturalCompare(keys[size_t(a)], keys[size_t(b)]);
-            if (result == 0)
-                result = QStringView(rows_[size_t(a)].name).compare(rows_[size_t(b)].name);
-            return descending ? result > 0 : result < 0;
-        });
-    } else {
-        std::stable_sort(permutation.begin(), permutation.end(), [&](int a, int b) {
-            const int result = QStringView(rows_[size_t(a)].ColumnText(column))
-                                   .compare(rows_[size_t(b)].ColumnText(column));
-            return descending ? result > 0 : result < 0;
-        });
-    }
-
-    std::vector<FileRow> sorted;
-    sorted.reserve(count);
+    std::vector<quint32> sourceOf = SortedRowOrder(rows_, column, order);
     std::vector<int> newPosition(count);
+    bool moves = false;
     for (size_t i = 0; i < count; ++i) {
-        sorted.push_back(std::move(rows_[size_t(permutation[i])]));
-        newPosition[size_t(permutation[i])] = static_cast<int>(i);
+        newPosition[sourceOf[i]] = static_cast<int>(i);
+        moves = moves || sourceOf[i] != i;
     }
-    rows_ = std::move(sorted);
+    if (!moves)
+        return;  // already in that order: nothing for the views to redo
 
+    Q_EMIT layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
+    ApplyRowOrder(rows_, sourceOf);
     const QModelIndexList oldIndexes = persistentIndexList();
     QModelIndexList newIndexes;
     newIndexes.reserve(oldIndexes.size());
@@ -209,6 +172,19 @@ void FileTableModel::sort(int column, Qt::SortOrder order) {
         newIndexes.append(index(newPosition[size_t(old.row())], old.column()));
     changePersistentIndexList(oldIndexes, newIndexes);
     Q_EMIT layoutChanged({}, QAbstractItemModel::VerticalSortHint);
+}
+
+void FileTableModel::SetListedRows(std::vector<FileRow> rows) {
+    // The listing's order is the name order and the numbering order, so those two sorts
+    // only ever keep or reverse it; names in a folder are unique, so reversing is stable.
+    if (sortColumn_ == kNameColumn || sortColumn_ == kNoColumn) {
+        if (sortOrder_ == Qt::DescendingOrder)
+            std::reverse(rows.begin(), rows.end());
+    } else if (rows.size() > 1) {
+        std::vector<quint32> sourceOf = SortedRowOrder(rows, sortColumn_, sortOrder_);
+        ApplyRowOrder(rows, sourceOf);
+    }
+    SetRows(std::move(rows));
 }
 
 void FileTableModel::SetRows(std::vector<FileRow> rows) {

@@ -45,6 +45,9 @@ class FileTableModel : public QAbstractTableModel {
     int LastSortColumn() const { return lastSortColumn_; }
 
     void SetRows(std::vector<FileRow> rows);
+    // Rows in the file list's order (by name, numbered in that order), put in the remembered
+    // sort order before the table shows them, so no layout change follows the reset.
+    void SetListedRows(std::vector<FileRow> rows);
     // Takes rows out of the table; the others keep their order and texts, numbers included.
     void RemoveRowsAt(std::vector<int> rows);
     // False when another row already has that name.

@@ -65,7 +65,11 @@ QString FormatSizeTotal(double totalBytes) {
 }
 
 QString RowNumberText(qint64 n, qint64 rowCount) {
-    const int pad = DigitCount(rowCount) - DigitCount(n);
+    return PaddedNumberText(n, DigitCount(rowCount));
+}
+
+QString PaddedNumberText(qint64 n, int widthDigits) {
+    const int pad = widthDigits - DigitCount(n);
     QString text;
     if (pad > 0)
         text.fill(QLatin1Char(' '), pad);

@@ -20,6 +20,8 @@ QString FormatSizeTotal(double totalBytes);
 
 // "No" column text: n right-aligned with spaces to the digit count of rowCount.
 QString RowNumberText(qint64 n, qint64 rowCount);
+// n right-aligned with spaces to widthDigits characters.
+QString PaddedNumberText(qint64 n, int widthDigits);
 
 // Status panel 1: "N個のファイルを選択".
 QString SelectedCountText(qint64 count);

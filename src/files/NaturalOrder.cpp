@@ -204,7 +204,7 @@ int NaturalNameOrder::Compare(size_t left, size_t right) const {
     return CompareInFull(a, b);
 }
 
-std::vector<quint32> NaturalNameOrder::SortedIndexes() const {
+std::vector<quint32> NaturalNameOrder::SortedIndexes(bool descending) const {
     // The packed heads travel with the indexes, so most comparisons touch no entry.
     struct Item {
         quint64 head[kHeadWords];
@@ -217,12 +217,15 @@ std::vector<quint32> NaturalNameOrder::SortedIndexes() const {
         items[i].index = quint32(i);
         items[i].packed = entries_[i].packed;
     }
-    std::sort(items.begin(), items.end(), [this](const Item& a, const Item& b) {
-        if (a.packed && b.packed) {
-            if (const int heads = CompareHeads(a.head, b.head); heads != 0)
-                return heads < 0;
-        }
-        return CompareInFull(entries_[a.index], entries_[b.index]) < 0;
+    std::sort(items.begin(), items.end(), [this, descending](const Item& a, const Item& b) {
+        int result = 0;
+        if (a.packed && b.packed)
+            result = CompareHeads(a.head, b.head);
+        if (result == 0)
+            result = CompareInFull(entries_[a.index], entries_[b.index]);
+        if (result == 0)
+            return a.index < b.index;
+        return descending ? result > 0 : result < 0;
     });
     std::vector<quint32> indexes;
     indexes.reserve(items.size());

@@ -26,8 +26,9 @@ class NaturalNameOrder {
     void Add(const QString& name);
     int Compare(size_t left, size_t right) const;
     bool Less(size_t left, size_t right) const { return Compare(left, right) < 0; }
-    // The indexes of all names added, in this order.
-    std::vector<quint32> SortedIndexes() const;
+    // The indexes of all names added, in this order or its reverse; alike names (the same
+    // name twice) keep the order they were added in, as a stable sort leaves them.
+    std::vector<quint32> SortedIndexes(bool descending = false) const;
 
   private:
     struct Entry {

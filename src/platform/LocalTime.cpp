@@ -25,23 +25,32 @@ struct Fields {
     int second = 0;
 };
 
-LocalTimeConverter::Text TextOf(const Fields& fields) {
-    // The text keeps its fixed width (text order is time order), so times outside the years
-    // 1 to 9999 are held at the first or last second of that range.
+// The fields as the text shows them: the text keeps its fixed width (text order is time
+// order), so times outside the years 1 to 9999 are held at the first or last second of that
+// range, and a leap second (60) would break the two-digit field's meaning, so it shows as 59.
+LocalDateTime Shown(const Fields& fields) {
     if (fields.year < 1)
-        return TextOf({1, 1, 1, 0, 0, 0});
+        return LocalDateTime::FromFields(1, 1, 1, 0, 0, 0);
     if (fields.year > 9999)
-        return TextOf({9999, 12, 31, 23, 59, 59});
-    LocalTimeConverter::Text text = {u'0', u'0', u'0', u'0', u'/', u'0', u'0', u'/', u'0', u'0',
-                                     u' ', u'0', u'0', u':', u'0', u'0', u':', u'0', u'0'};
-    PutDigits(text.data(), int(fields.year), 4);
-    PutDigits(text.data() + 5, fields.month, 2);
-    PutDigits(text.data() + 8, fields.day, 2);
-    PutDigits(text.data() + 11, fields.hour, 2);
-    PutDigits(text.data() + 14, fields.minute, 2);
-    // A leap second (60) would break the two-digit field's meaning; show it as 59.
-    PutDigits(text.data() + 17, fields.second > 59 ? 59 : fields.second, 2);
-    return text;
+        return LocalDateTime::FromFields(9999, 12, 31, 23, 59, 59);
+    return LocalDateTime::FromFields(int(fields.year), fields.month, fields.day, fields.hour,
+                                     fields.minute, fields.second > 59 ? 59 : fields.second);
+}
+
+// Bits of each field in the packed number, from the year down.
+constexpr int kSecondBits = 6;
+constexpr int kMinuteBits = 6;
+constexpr int kHourBits = 5;
+constexpr int kDayBits = 5;
+constexpr int kMonthBits = 4;
+constexpr int kMinuteShift = kSecondBits;
+constexpr int kHourShift = kMinuteShift + kMinuteBits;
+constexpr int kDayShift = kHourShift + kHourBits;
+constexpr int kMonthShift = kDayShift + kDayBits;
+constexpr int kYearShift = kMonthShift + kMonthBits;
+
+int Field(quint64 packed, int shift, int bits) {
+    return int((packed >> shift) & ((quint64(1) << bits) - 1));
 }
 
 // The system's own conversion; the year is 0 or 10000 when it cannot convert.
@@ -96,11 +105,71 @@ constexpr qint64 kShortcutLast = 253402300799LL - 2 * kSecondsPerDay;   // 9999-
 
 }  // namespace
 
-QString FormatLocalDateTime(qint64 secondsSinceEpoch) {
+LocalDateTime LocalDateTime::FromFields(int year, int month, int day, int hour, int minute,
+                                        int second) {
+    LocalDateTime time;
+    time.packed_ = quint64(year) << kYearShift | quint64(month) << kMonthShift |
+                   quint64(day) << kDayShift | quint64(hour) << kHourShift |
+                   quint64(minute) << kMinuteShift | quint64(second);
+    return time;
+}
+
+std::optional<LocalDateTime> LocalDateTime::FromText(QStringView text) {
+    static constexpr char16_t kPattern[] = u"0000/00/00 00:00:00";
+    if (text.size() != kTextLength)
+        return std::nullopt;
+    int digits[14];
+    int count = 0;
+    for (int i = 0; i < kTextLength; ++i) {
+        const char16_t c = text[i].unicode();
+        if (kPattern[i] != u'0') {
+            if (c != kPattern[i])
+                return std::nullopt;
+        } else if (c < u'0' || c > u'9') {
+            return std::nullopt;
+        } else {
+            digits[count++] = c - u'0';
+        }
+    }
+    auto number = [&](int first, int length) {
+        int value = 0;
+        for (int k = first; k < first + length; ++k)
+            value = value * 10 + digits[k];
+        return value;
+    };
+    // Two digits never exceed 99, but the packed fields are narrower than that.
+    const int month = number(4, 2), day = number(6, 2), hour = number(8, 2);
+    const int minute = number(10, 2), second = number(12, 2);
+    if (month > 15 || day > 31 || hour > 31 || minute > 63 || second > 63)
+        return std::nullopt;
+    return FromFields(number(0, 4), month, day, hour, minute, second);
+}
+
+LocalDateTime::Text LocalDateTime::TextArray() const {
+    Text text = {u'0', u'0', u'0', u'0', u'/', u'0', u'0', u'/', u'0', u'0',
+                 u' ', u'0', u'0', u':', u'0', u'0', u':', u'0', u'0'};
+    PutDigits(text.data(), Field(packed_, kYearShift, 14), 4);
+    PutDigits(text.data() + 5, Field(packed_, kMonthShift, kMonthBits), 2);
+    PutDigits(text.data() + 8, Field(packed_, kDayShift, kDayBits), 2);
+    PutDigits(text.data() + 11, Field(packed_, kHourShift, kHourBits), 2);
+    PutDigits(text.data() + 14, Field(packed_, kMinuteShift, kMinuteBits), 2);
+    PutDigits(text.data() + 17, Field(packed_, 0, kSecondBits), 2);
+    return text;
+}
+
+QString LocalDateTime::ToText() const {
+    const Text text = TextArray();
+    return QString(reinterpret_cast<const QChar*>(text.data()), text.size());
+}
+
+LocalDateTime LocalDateTimeOf(qint64 secondsSinceEpoch) {
     // localtime_r reads the zone once per process, unlike a QDateTime per file, which looks at
     // the zone file again each time when TZ is unset.
-    const LocalTimeConverter::Text text = TextOf(SystemFields(secondsSinceEpoch));
-    return QString(reinterpret_cast<const QChar*>(text.data()), text.size());
+    return Shown(SystemFields(secondsSinceEpoch));
+}
+
+QString FormatLocalDateTime(qint64 secondsSinceEpoch) {
+    return LocalDateTimeOf(secondsSinceEpoch).ToText();
 }
 
 LocalTimeConverter::LocalTimeConverter() {
@@ -130,18 +199,13 @@ const LocalTimeConverter::HourEntry& LocalTimeConverter::EntryFor(qint64 hour) {
     return entry;
 }
 
-LocalTimeConverter::Text LocalTimeConverter::Convert(qint64 secondsSinceEpoch) {
+LocalDateTime LocalTimeConverter::Convert(qint64 secondsSinceEpoch) {
     if (secondsSinceEpoch >= kShortcutFirst && secondsSinceEpoch <= kShortcutLast) {
         const HourEntry& entry = EntryFor(FloorDiv(secondsSinceEpoch, kSecondsPerHour));
         if (entry.state == HourEntry::State::Even)
-            return TextOf(CalendarFields(secondsSinceEpoch + entry.offset));
+            return Shown(CalendarFields(secondsSinceEpoch + entry.offset));
     }
-    return TextOf(SystemFields(secondsSinceEpoch));
-}
-
-QString LocalTimeConverter::Format(qint64 secondsSinceEpoch) {
-    const Text text = Convert(secondsSinceEpoch);
-    return QString(reinterpret_cast<const QChar*>(text.data()), text.size());
+    return LocalDateTimeOf(secondsSinceEpoch);
 }
 
 }  // namespace miravel

@@ -18,9 +18,10 @@ std::vector<FileRow> RowsNamed(const QStringList& names) {
         FileRow row;
         row.name = name;
         row.size = 10 * (n + 1);
-        row.sizeText = QString::number(n + 1) + "KB";
+        row.sizeDigits = 4;
         row.type = "text";
-        row.numberText = RowNumberText(++n, names.size());
+        row.number = qint32(++n);
+        row.numberDigits = qint8(DigitCount(names.size()));
         rows.push_back(row);
     }
     return rows;
@@ -36,7 +37,7 @@ QStringList Names(const std::vector<FileRow>& rows) {
 QStringList NumberTexts(const std::vector<FileRow>& rows) {
     QStringList numbers;
     for (const FileRow& row : rows)
-        numbers << row.numberText;
+        numbers << row.NumberText();
     return numbers;
 }
 
@@ -85,7 +86,7 @@ class DragReorderTest : public QObject {
         QFETCH(QStringList, order);
         std::vector<FileRow> rows = RowsNamed(kSix);
         for (FileRow& row : rows)  // numbers that must be replaced
-            row.numberText = "old";
+            row.number = 99;
         const std::optional<std::vector<FileRow>> moved = MoveDraggedRows(rows, target, dragged);
         QVERIFY(moved);
         QCOMPARE(Names(*moved), order);
@@ -93,7 +94,7 @@ class DragReorderTest : public QObject {
         for (const FileRow& row : *moved) {
             const FileRow& before = rows[size_t(row.name.toInt() - 1)];
             QCOMPARE(row.size, before.size);
-            QCOMPARE(row.sizeText, before.sizeText);
+            QCOMPARE(row.SizeText(), before.SizeText());
             QCOMPARE(row.type, before.type);
         }
     }
@@ -133,10 +134,10 @@ class DragReorderTest : public QObject {
         const auto moved = MoveDraggedRows(RowsNamed(names), "_1", {"_" + names.last()});
         QVERIFY(moved);
         QCOMPARE(moved->at(1).name, names.last());
-        QTEST(moved->front().numberText, "first");
-        QTEST(moved->back().numberText, "last");
+        QTEST(moved->front().NumberText(), "first");
+        QTEST(moved->back().NumberText(), "last");
         for (const FileRow& row : *moved)
-            QCOMPARE(row.numberText.size(), QString::number(count).size());
+            QCOMPARE(row.NumberText().size(), QString::number(count).size());
     }
 
     void readsThePayload_data() {

@@ -1,4 +1,5 @@
 #include <QAbstractItemModelTester>
+#include <QSignalSpy>
 #include <QTest>
 
 #include "files/FileTableModel.h"
@@ -14,7 +15,8 @@ std::vector<FileRow> RowsNamed(const QStringList& names) {
     for (const QString& name : names) {
         FileRow row;
         row.name = name;
-        row.numberText = RowNumberText(++n, names.size());
+        row.number = qint32(++n);
+        row.numberDigits = qint8(DigitCount(names.size()));
         rows.push_back(row);
     }
     return rows;
@@ -98,6 +100,46 @@ class FileTableModelTest : public QObject {
         model.sort(kNameColumn, Qt::AscendingOrder);
         QCOMPARE(c.row(), 2);
         QCOMPARE(model.data(c).toString(), QString("c"));
+    }
+
+    // A fill hands over its rows in the listing's order; the table must end as a sort of them
+    // would leave it, under whatever sort the user chose before, and tell the views by a reset.
+    void listedRowsTakeTheRememberedSort_data() {
+        QTest::addColumn<int>("column");
+        QTest::addColumn<bool>("descending");
+        for (int column = 0; column < kFileColumnCount; ++column) {
+            const QByteArray key = FileTableModel::ColumnKey(column).toUtf8();
+            QTest::newRow((key + " up").constData()) << column << false;
+            QTest::newRow((key + " down").constData()) << column << true;
+        }
+    }
+    void listedRowsTakeTheRememberedSort() {
+        QFETCH(int, column);
+        QFETCH(bool, descending);
+        const Qt::SortOrder order = descending ? Qt::DescendingOrder : Qt::AscendingOrder;
+        // In name order, numbered in it, with sizes, types and times that tie now and then.
+        std::vector<FileRow> listed =
+            RowsNamed({"a1", "A2", "a10", "b", "Café", "写真1", "写真02"});
+        for (size_t i = 0; i < listed.size(); ++i) {
+            listed[i].size = qint64((i * 7) % 3) * 1500;
+            listed[i].sizeDigits = 4;
+            listed[i].type = i % 2 ? "text" : "image";
+            listed[i].created = LocalDateTime::FromFields(2020, 1, 1 + int(i % 3), 0, 0, 0);
+            listed[i].modified = LocalDateTime::FromFields(2021, 2, 3, int(i), 0, 0);
+        }
+        FileTableModel sorted;
+        sorted.SetRows(listed);
+        sorted.sort(column, order);
+
+        FileTableModel model;
+        QAbstractItemModelTester tester(&model);
+        model.sort(column, order);
+        QSignalSpy layouts(&model, &QAbstractItemModel::layoutChanged);
+        QSignalSpy resets(&model, &QAbstractItemModel::modelReset);
+        model.SetListedRows(listed);
+        QCOMPARE(Names(model), Names(sorted));
+        QCOMPARE(resets.size(), 1);
+        QCOMPARE(layouts.size(), 0);
     }
 
     void findsRowsByKey() {

@@ -14,7 +14,8 @@ std::vector<FileRow> RowsNumbered(int count) {
     for (int n = 1; n <= count; ++n) {
         FileRow row;
         row.name = QStringLiteral("f%1").arg(n);
-        row.numberText = RowNumberText(n, count);
+        row.number = n;
+        row.numberDigits = qint8(DigitCount(count));
         rows.push_back(row);
     }
     return rows;
@@ -23,7 +24,7 @@ std::vector<FileRow> RowsNumbered(int count) {
 QStringList NumberTexts(const FileTableModel& model) {
     QStringList numbers;
     for (const FileRow& row : model.Rows())
-        numbers << row.numberText;
+        numbers << row.NumberText();
     return numbers;
 }
 

@@ -23,9 +23,7 @@ std::vector<FileRow> FilledRows(const std::vector<Listed>& listed) {
         file.stat.size = entry.size;
         files.push_back(file);
     }
-    FileRowSources sources;
-    sources.timeText = [](qint64) { return QStringLiteral("2020/01/01 00:00:00"); };
-    return BuildFileRows(files, sources).rows;
+    return BuildFileRows(files, FileRowSources()).rows;
 }
 
 QStringList Names(const FileTableModel& model) {

@@ -12,11 +12,15 @@ class LocalTimeTest : public QObject {
 
   private Q_SLOTS:
     void initTestCase();
+    void init();
     void Formats_data();
     void Formats();
     void AgreesWithQDateTime();
     void ConverterAgreesWithSystem_data();
     void ConverterAgreesWithSystem();
+    void PackedTimesOrderAsTheirTexts();
+    void ReadsOnlyTextsOfThePattern_data();
+    void ReadsOnlyTextsOfThePattern();
     void cleanupTestCase();
 };
 
@@ -24,6 +28,11 @@ void LocalTimeTest::initTestCase() {
     // A zone rule rather than a zone file, so the test does not depend on tzdata.
     qputenv("TZ", "JST-9");
     ::tzset();
+}
+
+void LocalTimeTest::init() {
+    // Each test starts in the same zone, whatever the one before left behind.
+    initTestCase();
 }
 
 void LocalTimeTest::Formats_data() {
@@ -103,6 +112,40 @@ void LocalTimeTest::ConverterAgreesWithSystem() {
           std::numeric_limits<qint64>::max()})
         check(seconds);
     QVERIFY2(mismatch.isEmpty(), qPrintable(mismatch));
+}
+
+void LocalTimeTest::PackedTimesOrderAsTheirTexts() {
+    QStringList texts = {"0001/01/01 00:00:00", "1970/01/01 09:00:00", "2009/02/25 03:09:15",
+                         "2009/02/25 03:09:16", "2009/02/25 03:10:00", "2009/02/25 04:00:00",
+                         "2009/02/26 00:00:00", "2009/03/01 00:00:00", "2010/01/01 00:00:00",
+                         "9999/12/31 23:59:59", "0000/00/00 00:00:00", "1999/12/31 23:59:59"};
+    for (const QString& a : texts) {
+        const std::optional<LocalDateTime> timeA = LocalDateTime::FromText(a);
+        QVERIFY2(timeA, qPrintable(a));
+        QCOMPARE(timeA->ToText(), a);
+        for (const QString& b : texts) {
+            const LocalDateTime timeB = *LocalDateTime::FromText(b);
+            QCOMPARE(*timeA < timeB, a < b);
+            QCOMPARE(*timeA == timeB, a == b);
+        }
+    }
+    QCOMPARE(LocalDateTime().ToText(), QString("0000/00/00 00:00:00"));
+    QCOMPARE(LocalDateTimeOf(1235498955).ToText(), QString("2009/02/25 03:09:15"));
+}
+
+void LocalTimeTest::ReadsOnlyTextsOfThePattern_data() {
+    QTest::addColumn<QString>("text");
+    QTest::newRow("empty") << "";
+    QTest::newRow("date only") << "2009/02/25";
+    QTest::newRow("dashes") << "2009-02-25 03:09:15";
+    QTest::newRow("letter") << "2009/02/2x 03:09:15";
+    QTest::newRow("one character more") << "2009/02/25 03:09:150";
+    QTest::newRow("full-width digit") << "2009/02/25 03:09:1５";
+}
+
+void LocalTimeTest::ReadsOnlyTextsOfThePattern() {
+    QFETCH(QString, text);
+    QVERIFY(!LocalDateTime::FromText(text));
 }
 
 void LocalTimeTest::cleanupTestCase() {

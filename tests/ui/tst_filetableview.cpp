@@ -26,7 +26,7 @@ QStringList Images(const FileTableModel& model) {
 QStringList NumberTexts(const FileTableModel& model) {
     QStringList numbers;
     for (const FileRow& row : model.Rows())
-        numbers << row.numberText;
+        numbers << row.NumberText();
     return numbers;
 }
 

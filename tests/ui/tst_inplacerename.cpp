@@ -133,11 +133,11 @@ class InPlaceRenameTest : public QObject {
         QCOMPARE(after.name, QString("note.txt"));
         QCOMPARE(after.Key(), QString("_note.txt"));
         QCOMPARE(after.size, before.size);
-        QCOMPARE(after.sizeText, before.sizeText);
+        QCOMPARE(after.SizeText(), before.SizeText());
         QCOMPARE(after.type, before.type);
         QCOMPARE(after.created, before.created);
         QCOMPARE(after.modified, before.modified);
-        QCOMPARE(after.numberText, before.numberText);
+        QCOMPARE(after.NumberText(), before.NumberText());
         QCOMPARE(harness.folder.Content("note.txt").size(), 5000);
         QCOMPARE(harness.TableNames(), (QStringList{"a.txt", "note.txt"}));
     }

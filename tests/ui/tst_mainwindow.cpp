@@ -36,7 +36,7 @@ class MainWindowTest : public QObject {
         QCOMPARE(harness.Find<QComboBox>("cmbZero")->currentText(), QString("1"));
         QCOMPARE(window.TableModel()->HeaderImage(kNameColumn), QString("up"));
         QCOMPARE(window.TableView()->header()->logicalIndexAt(0), int(kNoColumn));
-        QCOMPARE(window.TableModel()->Row(1).sizeText, QString("   2KB"));
+        QCOMPARE(window.TableModel()->Row(1).SizeText(), QString("   2KB"));
     }
 
     void tabsShowExactlyOnePanel() {

@@ -30,7 +30,6 @@
 #include "files/widgets/FileTableView.h"
 #include "files/widgets/FolderListWidget.h"
 #include "platform/FileSystem.h"
-#include "platform/LocalTime.h"
 #include "platform/MessageBoxes.h"
 #include "platform/TypeDescriptions.h"
 #include "rename/FolderEntriesRead.h"
@@ -397,19 +396,16 @@ void MainWindow::FillFileTable() {
 
     const DateConditions dates = CurrentDateConditions();
     FileRowSources sources;
-    sources.accepts = [&dates](const QString& created, const QString& modified) {
+    sources.accepts = [&dates](QStringView created, QStringView modified) {
         return dates.Accepts(created, modified);
     };
-    LocalTimeConverter localTime;
-    sources.timeText = [&localTime](qint64 seconds) { return localTime.Format(seconds); };
     sources.typeOf = [this](const QString& name) { return typeDescriptions_.Describe(name); };
     ProgressScope progress(progress_, qint64(File1->Files().size()));
     sources.progress = [&progress](qint64 done) { progress.Advance(done); };
     FileRowsBuild build = BuildFileRows(File1->Files(), sources);
     const auto rows = static_cast<qint64>(build.rows.size());
 
-    tableModel_->SetRows(std::move(build.rows));
-    tableModel_->Resort();
+    tableModel_->SetListedRows(std::move(build.rows));
     ListView1->selectAll();
     SetDigitsFromCount(rows);
     SetStatusText(1, SelectedCountText(rows));

@@ -93,6 +93,21 @@ void FileTableView::ShowSelectionSummary() {
     Q_EMIT SelectionSummaryReady(SummarizeSelection(table->Rows(), SelectedRows(), folder));
 }
 
+void FileTableView::selectAll() {
+    QAbstractItemModel* table = model();
+    QItemSelectionModel* selection = selectionModel();
+    if (!table || !selection || selectionMode() == SingleSelection ||
+        selectionMode() == NoSelection)
+        return;
+    const int rows = table->rowCount(rootIndex());
+    const int columns = table->columnCount(rootIndex());
+    if (rows == 0 || columns == 0)
+        return;
+    selection->select(QItemSelection(table->index(0, 0, rootIndex()),
+                                     table->index(rows - 1, columns - 1, rootIndex())),
+                      QItemSelectionModel::ClearAndSelect);
+}
+
 void FileTableView::SelectAllRows() {
     const FileTableModel* table = TableModel();
     if (!table)

@@ -45,6 +45,8 @@ class FileTableView : public QTreeView {
     void SortByColumn(int column);
     void ShowSelectionSummary();
     void SelectAllRows();
+    // Every row as one selection range; the tree view's own walks every row of the table.
+    void selectAll() override;
     void RemoveSelectedRows();
     std::vector<int> SelectedRows() const;
 
