@@ -34,14 +34,10 @@ void RunRenameBenchmarks(const BenchOptions& options, SampleFolders& folders,
     fields.placement = Placement::Head;
     fields.position = QStringLiteral("0");
     const BatchOperation operation = MakeAddStringOperation(fields);
-    BatchContext context;
-    context.messages = &bench.boxes;
-    context.fileSystem = &bench.fileSystem;
-    context.title = window.Caption();
-    context.folder = [&] { return window.FolderList()->Path(); };
-    context.selectedRowNames = [&] { return window.SelectedRowNames(); };
+    // The panels' own context: the plan with its folder read, the undo record, the progress.
+    BatchContext context = window.MakeBatchContext();
     BatchContext refilling = context;
-    refilling.refill = [&] { window.Refill(); };
+    context.refill = nullptr;
 
     const std::vector<QByteArray>& names = folder.names();
     std::vector<QByteArray> prefixed;

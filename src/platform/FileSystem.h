@@ -39,7 +39,10 @@ struct RenameOutcome {
 // back to their original bytes for each call.
 class FileSystem {
   public:
-    virtual ~FileSystem() = default;
+    FileSystem() = default;
+    virtual ~FileSystem();
+    FileSystem(const FileSystem&) = delete;
+    FileSystem& operator=(const FileSystem&) = delete;
 
     // Regular files of the folder (and symbolic links to regular files, with their target's
     // size and times) whose names match the pattern; sub-folders, dangling links and files
@@ -72,11 +75,35 @@ class FileSystem {
     // systems that ignore case.
     virtual RenameOutcome RenameInFolder(const QString& folder, const QString& oldName,
                                          const QString& newName);
+    // Keeps the folder open until ReleaseFolder (FolderHold does both), so that the renames in
+    // it that follow do not look the folder up again for each file: a batch renames thousands.
+    // They happen in the folder the path named when the hold began. A folder that cannot be
+    // opened is not held; each rename then reports why.
+    void HoldFolder(const QString& folder);
+    void ReleaseFolder();
 
     // Test seams: called just before the rename system call; and, when set, the no-replace
     // rename reports EINVAL as on file systems that lack it.
     std::function<void(const QString& oldPath, const QString& newPath)> beforeRenameHook;
     bool simulateNoReplaceUnsupported = false;
+
+  private:
+    QString heldFolder_;
+    int heldFolderFd_ = -1;
+};
+
+// Holds a folder open for the renames of one scope.
+class FolderHold {
+  public:
+    FolderHold(FileSystem& fileSystem, const QString& folder) : fileSystem_(fileSystem) {
+        fileSystem_.HoldFolder(folder);
+    }
+    ~FolderHold() { fileSystem_.ReleaseFolder(); }
+    FolderHold(const FolderHold&) = delete;
+    FolderHold& operator=(const FolderHold&) = delete;
+
+  private:
+    FileSystem& fileSystem_;
 };
 
 // "folder" + exactly one separator.

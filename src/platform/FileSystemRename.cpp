@@ -1,4 +1,5 @@
 #include <fcntl.h>
+#include <unistd.h>
 #include <QStringView>
 #include <cerrno>
 #include <cstring>
@@ -64,50 +65,81 @@ int OpenFolder(const QByteArray& encodedFolder) {
 
 }  // namespace
 
+FileSystem::~FileSystem() {
+    ReleaseFolder();
+}
+
+void FileSystem::HoldFolder(const QString& folder) {
+    ReleaseFolder();
+    const QByteArray encodedFolder = EncodeFileName(folder);
+    if (encodedFolder.contains('\0'))
+        return;
+    heldFolderFd_ = OpenFolder(encodedFolder);
+    if (heldFolderFd_ >= 0)
+        heldFolder_ = folder;
+}
+
+void FileSystem::ReleaseFolder() {
+    if (heldFolderFd_ >= 0)
+        ::close(heldFolderFd_);
+    heldFolderFd_ = -1;
+    heldFolder_.clear();
+}
+
 RenameOutcome FileSystem::RenameInFolder(const QString& folder, const QString& oldName,
                                          const QString& newName) {
     if (std::optional<QString> problem = BareNameProblem(newName))
         return Failed(*problem);
     if (std::optional<QString> problem = BareNameProblem(oldName))
         return Failed(*problem);
-    const QByteArray encodedFolder = EncodeFileName(folder);
-    if (encodedFolder.contains('\0'))
-        return Failed(SystemErrorText(EINVAL));
-
-    const UniqueFd folderFd(OpenFolder(encodedFolder));
-    if (!folderFd.valid())
+    const bool held = heldFolderFd_ >= 0 && folder == heldFolder_;
+    QByteArray encodedFolder;
+    if (!held) {
+        encodedFolder = EncodeFileName(folder);
+        if (encodedFolder.contains('\0'))
+            return Failed(SystemErrorText(EINVAL));
+    }
+    const UniqueFd ownFolderFd(held ? -1 : OpenFolder(encodedFolder));
+    if (!held && !ownFolderFd.valid())
         return Failed(SystemErrorText(errno));
+    const int folderFd = held ? heldFolderFd_ : ownFolderFd.get();
     const QByteArray from = EncodeFileName(oldName);
     const QByteArray to = EncodeFileName(newName);
 
-    const FileStatus source = StatAt(folderFd.get(), from.constData(), false);
+    auto callHook = [&] {
+        if (beforeRenameHook) {
+            const QString prefix = FolderPrefix(folder);
+            beforeRenameHook(prefix + oldName, prefix + newName);
+        }
+    };
+    // The rename never replaces, so it is tried first: most succeed, and the looks at both
+    // names that would come before it are needed only to tell why one did not.
+    std::optional<RenameStep> tried;
+    if (from != to) {
+        callHook();
+        tried = RenameNoReplace(folderFd, from, to, simulateNoReplaceUnsupported);
+        if (tried->ok())
+            return {RenameOutcome::Kind::Renamed, {}};
+    }
+
+    const FileStatus source = StatAt(folderFd, from.constData(), false);
     if (!source.ok())
         return Failed(SystemErrorText(source.error));
     if (from == to)
         return {RenameOutcome::Kind::NothingToDo, {}};
 
-    const FileStatus target = StatAt(folderFd.get(), to.constData(), false);
-    bool caseOnly = false;
+    const FileStatus target = StatAt(folderFd, to.constData(), false);
     if (target.ok()) {
         if (!target.SameFileAs(source))
             return Failed(SystemErrorText(EEXIST));
-        if (!IsCaseOnlyAlias(folderFd.get(), oldName, newName, to))
+        if (!IsCaseOnlyAlias(folderFd, oldName, newName, to))
             return {RenameOutcome::Kind::NothingToDo, {}};
-        caseOnly = true;
-    } else if (target.error != ENOENT) {
+        // One entry under both spellings: the failed try changed nothing.
+        return RenameViaTemporaryName(folderFd, from, to, simulateNoReplaceUnsupported);
+    }
+    if (target.error != ENOENT)
         return Failed(SystemErrorText(target.error));
-    }
-
-    if (beforeRenameHook) {
-        const QString prefix = FolderPrefix(folder);
-        beforeRenameHook(prefix + oldName, prefix + newName);
-    }
-    if (caseOnly)
-        return RenameViaTemporaryName(folderFd.get(), from, to, simulateNoReplaceUnsupported);
-    const RenameStep step = RenameNoReplace(folderFd.get(), from, to, simulateNoReplaceUnsupported);
-    if (!step.ok())
-        return Failed(DescribeRenameFailure(step));
-    return {RenameOutcome::Kind::Renamed, {}};
+    return Failed(DescribeRenameFailure(*tried));
 }
 
 }  // namespace miravel

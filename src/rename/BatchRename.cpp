@@ -1,5 +1,6 @@
 #include "rename/BatchRename.h"
 
+#include "platform/FileSystem.h"
 #include "platform/MessageBoxes.h"
 #include "platform/WorkProgress.h"
 #include "rename/RenameFileTo.h"
@@ -40,6 +41,7 @@ void BatchRename(const BatchOperation& operation, const BatchContext& context) {
     bool renamedAny = false;
     std::vector<RenamedFile> renamed;
     {
+        FolderHold hold(*context.fileSystem, folder);
         ProgressScope progress(context.progress, qint64(plan.rows.size()));
         qint64 done = 0;
         for (const PlannedRename& row : plan.rows) {

@@ -59,6 +59,8 @@ class MainWindow : public QMainWindow {
     void SetStatusText(int panel, const QString& text);
     // Selected rows' names in table order.
     QStringList SelectedRowNames() const;
+    // What the operation panels' batch runs are given of the window.
+    BatchContext MakeBatchContext();
     // Gives the files of the last batch run or in-place rename their old names, then refills.
     void UndoLastRename();
     StatusProgress* Progress() const { return progress_; }
@@ -82,7 +84,6 @@ class MainWindow : public QMainWindow {
     DateConditions CurrentDateConditions() const;
     void FillPersistedTexts(const SettingsValues& values);
     void TakePersistedTexts(SettingsValues& values) const;
-    BatchContext MakeBatchContext();
     QPushButton* MakeUndoControls(QWidget* parent);
 
     MainWindowServices services_;
