@@ -40,10 +40,12 @@ bool IsValidUtf8(QByteArrayView bytes) {
     return !decoder.hasError();
 }
 
+// Line breaks would start new lines that the next reader takes for keys or sections, and any
+// other control character would make the whole file one the reader refuses.
 QString OneLine(const QString& value) {
     QString result = value;
     for (QChar& c : result) {
-        if (c == QLatin1Char('\n') || c == QLatin1Char('\r') || c == QChar(0))
+        if (c.unicode() < 0x20 && c != QLatin1Char('\t'))
             c = QLatin1Char(' ');
     }
     return result;

@@ -30,8 +30,8 @@ class IniDocument {
 
     // Sets each key of the section: an existing key line is replaced in place, missing keys are
     // appended after the section's last key in the given order, and a missing section is added
-    // at the end of the file. Line breaks and NULs in values become spaces, since they would
-    // otherwise start new lines that the next reader takes for keys or sections.
+    // at the end of the file. Control characters in values (line breaks, NULs and the rest)
+    // become spaces, so that what is written always reads back.
     void SetValues(const QString& section, const std::vector<std::pair<QString, QString>>& entries);
     void SetValue(const QString& section, const QString& key, const QString& value);
 

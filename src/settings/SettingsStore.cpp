@@ -70,7 +70,13 @@ bool SaveSettings(const QString& file, const QString& section, const SettingsVal
                 return std::nullopt;
             }
             document->SetValues(section, entries);
-            return document->Serialize();
+            QByteArray bytes = document->Serialize();
+            // A file grown past what the reader takes would lose every user's settings.
+            if (bytes.size() > IniDocument::kMaxSize) {
+                refused = true;
+                return std::nullopt;
+            }
+            return bytes;
         },
         hooks);
     return result != FileUpdateResult::Failed && !refused;

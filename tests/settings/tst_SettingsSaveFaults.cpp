@@ -1,4 +1,5 @@
 // Saving under pressure: many instances at once, a kill midway, a full disk.
+#include "settings/IniDocument.h"
 #include "settings/SettingsStore.h"
 #include "support/TempFolder.h"
 
@@ -163,6 +164,46 @@ class TestSettingsSaveFaults : public QObject {
         QCOMPARE(child->exitCode(), 0);
         QCOMPARE(ReadFile(file), kOldFile);
         QCOMPARE(temp.Names(), QStringList({"rename.ini"}));
+    }
+
+    // Whatever the values, a save never leaves a file the next start cannot read.
+    void savedFileAlwaysReadsBack_data() {
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<qsizetype>("fileSize");
+        QTest::addColumn<bool>("saved");
+        QTest::addColumn<QString>("readBack");
+        QTest::newRow("control characters")
+            << QStringLiteral("a\x01" "b\x1b" "[0m\x7f\tc") << qsizetype(0) << true
+            << QStringLiteral("a b [0m\x7f\tc");
+        QTest::newRow("line breaks and NUL") << QString("x\r\ny") + QChar(0) + "z" << qsizetype(0)
+                                             << true << QStringLiteral("x  y z");
+        QTest::newRow("a file that would grow past what is read")
+            << QString(600, u'字') << IniDocument::kMaxSize - 1000 << false << QString();
+    }
+    void savedFileAlwaysReadsBack() {
+        QFETCH(QString, value);
+        QFETCH(qsizetype, fileSize);
+        QFETCH(bool, saved);
+        QFETCH(QString, readBack);
+        TempFolder temp;
+        const QString file = temp.FilePath("rename.ini");
+        QByteArray old = kOldFile;
+        if (fileSize > old.size())
+            old += "; " + QByteArray(fileSize - old.size() - 3, 'p') + "\n";
+        WriteFile(file, old);
+        SettingsValues values = Sample("new");
+        values.replaceFind = value;
+        values.addText = value;
+
+        QCOMPARE(SaveSettings(file, "alice", values), saved);
+
+        QCOMPARE(LoadSettings(file, "bob", {}).addText, QStringLiteral("keep me"));
+        if (saved) {
+            QCOMPARE(LoadSettings(file, "alice", {}).replaceFind, readBack);
+            QCOMPARE(LoadSettings(file, "alice", {}).addText, readBack);
+        } else {
+            QCOMPARE(ReadFile(file), old);
+        }
     }
 
     void failedWriteLeavesTheOldFile() {
