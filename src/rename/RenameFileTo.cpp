@@ -1,6 +1,9 @@
 #include "rename/RenameFileTo.h"
 
+#include <cerrno>
+
 #include "platform/MessageBoxes.h"
+#include "platform/SystemErrorText.h"
 #include "rename/FileNameRules.h"
 
 namespace miravel {
@@ -10,6 +13,10 @@ RenameOutcome RenameFileTo(FileSystem& fileSystem, MessageBoxes& messages, const
     std::optional<QString> problem = BareNameProblem(newName);
     if (!problem)
         problem = BareNameProblem(oldName);
+    // Rows are files: a folder that has taken a row's name since the fill is not what the user
+    // chose to rename.
+    if (!problem && fileSystem.FolderExists(FolderPrefix(folder) + oldName))
+        problem = SystemErrorText(EISDIR);
     if (problem) {
         messages.Error(*problem, title);
         return {RenameOutcome::Kind::Failed, *problem};

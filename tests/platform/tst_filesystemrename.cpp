@@ -1,8 +1,6 @@
 #include <fcntl.h>
-#include <grp.h>
 #include <sys/mount.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <sys/xattr.h>
 #include <unistd.h>
 #include <QTest>
@@ -15,6 +13,7 @@
 #include "platform/PlatformTexts.h"
 #include "platform/SystemErrorText.h"
 #include "support/TempFolder.h"
+#include "support/Unprivileged.h"
 
 using namespace miravel;
 using miravel::test::TempFolder;
@@ -47,52 +46,20 @@ struct stat LinkStatus(const TempFolder& folder, const QString& name) {
 }
 
 // The outcome of a rename done by the unprivileged user "nobody", or nothing when this
-// process cannot become that user. Root ignores permission bits, so permission faults are
-// only real for another user.
+// process cannot become that user.
 std::optional<RenameOutcome> RenameAsNobody(const QString& folder, const QString& oldName,
                                             const QString& newName) {
-    if (::geteuid() != 0)
-        return FileSystem().RenameInFolder(folder, oldName, newName);
-    int channel[2];
-    if (::pipe(channel) != 0)
+    const std::optional<QByteArray> report = miravel::test::RunAsNobody([&] {
+        const RenameOutcome outcome = FileSystem().RenameInFolder(folder, oldName, newName);
+        return QByteArray::number(int(outcome.kind)) + '\n' + outcome.error.toUtf8();
+    });
+    if (!report)
         return std::nullopt;
-    const pid_t child = ::fork();
-    if (child < 0)
-        return std::nullopt;
-    if (child == 0) {
-        ::close(channel[0]);
-        QByteArray report = "unprivileged user unavailable";
-        if (::setgroups(0, nullptr) == 0 && ::setgid(65534) == 0 && ::setuid(65534) == 0) {
-            const RenameOutcome outcome = FileSystem().RenameInFolder(folder, oldName, newName);
-            report = QByteArray::number(int(outcome.kind)) + '\n' + outcome.error.toUtf8();
-        }
-        for (qsizetype done = 0; done < report.size();) {
-            const ssize_t wrote =
-                ::write(channel[1], report.constData() + done, std::size_t(report.size() - done));
-            if (wrote <= 0)
-                break;
-            done += wrote;
-        }
-        ::_exit(0);
-    }
-    ::close(channel[1]);
-    QByteArray report;
-    char buffer[512];
-    for (ssize_t got; (got = ::read(channel[0], buffer, sizeof buffer)) != 0;) {
-        if (got < 0 && errno == EINTR)
-            continue;
-        if (got < 0)
-            break;
-        report.append(buffer, got);
-    }
-    ::close(channel[0]);
-    int status = 0;
-    ::waitpid(child, &status, 0);
-    const qsizetype newline = report.indexOf('\n');
+    const qsizetype newline = report->indexOf('\n');
     if (newline < 0)
-        return std::nullopt;
-    return RenameOutcome{Kind(report.left(newline).toInt()),
-                         QString::fromUtf8(report.mid(newline + 1))};
+        return RenameOutcome{Kind::Failed, QString::fromUtf8(*report)};
+    return RenameOutcome{Kind(report->left(newline).toInt()),
+                         QString::fromUtf8(report->mid(newline + 1))};
 }
 
 }  // namespace
@@ -423,7 +390,10 @@ void FileSystemRenameTest::TemporaryNameRoundTrip() {
     folder.MakeFile("memo.txt", 10, "M");
     if (targetExists)
         folder.MakeFile("Memo.txt", 20, "T");
-    const ino_t inode = LinkStatus(folder, "memo.txt").st_ino;
+    const bool hasXattr =
+        ::setxattr(Encoded(folder, "memo.txt").constData(), "user.origin", "test", 4, 0) == 0;
+    const struct stat before = LinkStatus(folder, "memo.txt");
+    const ino_t inode = before.st_ino;
     const int folderFd = ::open(Encoded(folder, "").constData(), O_RDONLY | O_DIRECTORY);
     QVERIFY(folderFd >= 0);
     const RenameOutcome outcome =
@@ -439,7 +409,18 @@ void FileSystemRenameTest::TemporaryNameRoundTrip() {
     } else {
         QCOMPARE(outcome.kind, Kind::Renamed);
         QCOMPARE(folder.Names(), QStringList{"Memo.txt"});
-        QCOMPARE(LinkStatus(folder, "Memo.txt").st_ino, inode);
+        const struct stat after = LinkStatus(folder, "Memo.txt");
+        QCOMPARE(after.st_ino, inode);
+        QCOMPARE(after.st_mtim.tv_sec, before.st_mtim.tv_sec);
+        QCOMPARE(after.st_mtim.tv_nsec, before.st_mtim.tv_nsec);
+        QCOMPARE(folder.Content("Memo.txt"), QByteArray(10, 'M'));
+        if (hasXattr) {
+            char value[16] = {};
+            QCOMPARE(::getxattr(Encoded(folder, "Memo.txt").constData(), "user.origin", value,
+                                sizeof value),
+                     ssize_t(4));
+            QCOMPARE(QByteArray(value), QByteArray("test"));
+        }
     }
 }
 

@@ -1,5 +1,6 @@
 #include "TempFolder.h"
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <ftw.h>
 #include <sys/stat.h>
@@ -8,6 +9,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QTest>
+#include <algorithm>
 
 namespace miravel::test {
 
@@ -82,6 +84,21 @@ QStringList TempFolder::Names() const {
 
 bool TempFolder::Exists(const QString& name) const {
     return QFileInfo::exists(FilePath(name));
+}
+
+QList<QByteArray> TempFolder::RawNames() const {
+    QList<QByteArray> names;
+    DIR* folder = ::opendir(QFile::encodeName(path()).constData());
+    if (!folder)
+        return names;
+    while (const dirent* entry = ::readdir(folder)) {
+        const QByteArray name(entry->d_name);
+        if (name != "." && name != "..")
+            names << name;
+    }
+    ::closedir(folder);
+    std::sort(names.begin(), names.end());
+    return names;
 }
 
 }  // namespace miravel::test

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QDateTime>
+#include <QList>
 #include <QString>
 #include <QTemporaryDir>
 
@@ -28,6 +29,8 @@ class TempFolder {
     // Sorted names of the regular files and folders in the folder (not recursive).
     QStringList Names() const;
     bool Exists(const QString& name) const;
+    // Sorted names of every entry exactly as the folder holds them, whatever their encoding.
+    QList<QByteArray> RawNames() const;
 
   private:
     QTemporaryDir dir_;
