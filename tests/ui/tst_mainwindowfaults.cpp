@@ -3,6 +3,8 @@
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
+#include <QPushButton>
+#include <QTabBar>
 #include <QTest>
 #include <algorithm>
 #include <cerrno>
@@ -10,9 +12,8 @@
 #include "files/widgets/FolderListWidget.h"
 #include "platform/FileNameCodec.h"
 #include "platform/SystemErrorText.h"
-#include "rename/AddStringOperation.h"
-#include "rename/BatchRename.h"
 #include "support/WindowHarness.h"
+#include "ui/PanelInput.h"
 
 using namespace miravel;
 using namespace miravel::test;
@@ -20,22 +21,17 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// The run the window's panels start, on the window's folder, selection and refill.
-void RunOnWindow(WindowHarness& harness, const BatchOperation& operation) {
-    MainWindow& window = harness.window();
-    BatchContext context;
-    context.messages = &harness.boxes;
-    context.fileSystem = &harness.fileSystem;
-    context.title = window.Caption();
-    context.folder = [&window] { return window.FolderList()->Path(); };
-    context.selectedRowNames = [&window] { return window.SelectedRowNames(); };
-    context.refill = [&window] { window.Refill(); };
+// Types the marker texts into the delete panel and presses its run button, answering OK.
+void RunDeletePanel(WindowHarness& harness) {
+    harness.window().activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&harness.window()));
+    auto* tabs = harness.Find<QTabBar>(u"TabStrip1"_s);
+    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(3).center());
+    Retype(harness.Find<QLineEdit>(u"Text7"_s), u"[第"_s);
+    Retype(harness.Find<QLineEdit>(u"Text8"_s), u"話]"_s);
     harness.boxes.QueueAnswer(true);
-    BatchRename(operation, context);
-}
-
-BatchOperation AddHead(const QString& text) {
-    return MakeAddStringOperation({text, Placement::Head, u"0"_s});
+    Click(harness.Find<QPushButton>(u"Command7"_s));
+    QCOMPARE(harness.boxes.PendingAnswers(), 0);
 }
 
 void OpenSubFolder(WindowHarness& harness, const QString& name) {
@@ -59,22 +55,23 @@ class MainWindowFaultsTest : public QObject {
   private Q_SLOTS:
     void filesGoneSinceTheFillGiveOneBoxEach() {
         WindowHarness harness;
-        for (const char* name : {"a.txt", "b.txt", "c.txt", "d.txt"})
-            harness.folder.MakeFile(name, 1, QByteArray(name).left(1));
+        for (const char* name : {"[第1話]a.txt", "[第2話]b.txt", "[第3話]c.txt", "[第4話]d.txt"})
+            harness.folder.MakeFile(QString::fromUtf8(name), 1, QByteArray(name).right(5).left(1));
         MainWindow& window = harness.Open();
-        QCOMPARE(harness.SelectedNames(), (QStringList{"a.txt", "b.txt", "c.txt", "d.txt"}));
-        QVERIFY(QFile::remove(harness.folder.FilePath("b.txt")));
-        QVERIFY(QFile::rename(harness.folder.FilePath("c.txt"), harness.folder.FilePath("z.txt")));
+        QCOMPARE(harness.SelectedNames().size(), 4);
+        QVERIFY(QFile::remove(harness.folder.FilePath(u"[第2話]b.txt"_s)));
+        QVERIFY(QFile::rename(harness.folder.FilePath(u"[第3話]c.txt"_s),
+                              harness.folder.FilePath(u"z.txt"_s)));
 
-        RunOnWindow(harness, AddHead(u"new_"_s));
+        RunDeletePanel(harness);
 
         QCOMPARE(harness.boxes.ErrorTexts(),
                  (QStringList{SystemErrorText(ENOENT), SystemErrorText(ENOENT)}));
         for (const auto& box : harness.boxes.shown())
             QCOMPARE(box.title, window.Caption());
-        QCOMPARE(harness.folder.Names(), (QStringList{"new_a.txt", "new_d.txt", "z.txt"}));
+        QCOMPARE(harness.folder.Names(), (QStringList{"a.txt", "d.txt", "z.txt"}));
         QCOMPARE(harness.folder.Content("z.txt"), QByteArray("c"));
-        QCOMPARE(harness.TableNames(), (QStringList{"new_a.txt", "new_d.txt", "z.txt"}));
+        QCOMPARE(harness.TableNames(), (QStringList{"a.txt", "d.txt", "z.txt"}));
         QCOMPARE(harness.SelectedNames(), harness.TableNames());
         QCOMPARE(window.StatusText(1), u"3個のファイルを選択"_s);
     }
@@ -100,13 +97,14 @@ class MainWindowFaultsTest : public QObject {
     void runOnAFolderRemovedWhileShown() {
         WindowHarness harness;
         harness.folder.MakeFolder("data");
-        harness.folder.MakeFile("data/one.txt");
-        harness.folder.MakeFile("data/two.txt");
+        harness.folder.MakeFile(u"data/[第1話]one.txt"_s);
+        harness.folder.MakeFile(u"data/[第2話]two.txt"_s);
         MainWindow& window = harness.Open();
         OpenSubFolder(harness, u"data"_s);
+        QCOMPARE(harness.TableNames().size(), 2);
         QVERIFY(QDir(harness.folder.FilePath("data")).removeRecursively());
 
-        RunOnWindow(harness, AddHead(u"new_"_s));
+        RunDeletePanel(harness);
 
         QCOMPARE(harness.boxes.ErrorTexts(),
                  (QStringList{SystemErrorText(ENOENT), SystemErrorText(ENOENT)}));
@@ -131,12 +129,12 @@ class MainWindowFaultsTest : public QObject {
             "\xed\xb2\x80 encoded surrogate.txt",
         };
         for (const QByteArray& name : raw)
-            harness.folder.MakeFileRaw(name, 3);
+            harness.folder.MakeFileRaw("[第1話]" + name, 3);
         MainWindow& window = harness.Open();
 
         QList<QByteArray> listed;
         for (const QString& name : harness.TableNames())
-            listed << EncodeFileName(name);
+            listed << EncodeFileName(name).mid(QByteArray("[第1話]").size());
         std::sort(listed.begin(), listed.end());
         QList<QByteArray> expected = raw;
         std::sort(expected.begin(), expected.end());
@@ -144,13 +142,10 @@ class MainWindowFaultsTest : public QObject {
         QCOMPARE(harness.SelectedNames().size(), raw.size());
         QCOMPARE(window.StatusText(1), QString::number(raw.size()) + u"個のファイルを選択"_s);
 
-        RunOnWindow(harness, AddHead(u"新_"_s));
+        RunDeletePanel(harness);
 
         QCOMPARE(harness.boxes.ErrorTexts(), QStringList());
-        QList<QByteArray> renamed;
-        for (const QByteArray& name : expected)
-            renamed << "新_" + name;
-        QCOMPARE(harness.folder.RawNames(), renamed);
+        QCOMPARE(harness.folder.RawNames(), expected);
         QCOMPARE(harness.TableNames().size(), raw.size());
     }
 };
