@@ -1,7 +1,10 @@
 #include "rename/InPlaceRename.h"
 
+#include <cerrno>
+
 #include "platform/FileSystem.h"
 #include "platform/MessageBoxes.h"
+#include "platform/SystemErrorText.h"
 #include "rename/FileNameRules.h"
 #include "rename/RenameTexts.h"
 
@@ -66,6 +69,9 @@ bool InPlaceRename::AfterEdit(const QString& folder, const QString& newText, con
     std::optional<QString> failure = BareNameProblem(newText);
     if (!failure)
         failure = BareNameProblem(editOriginalName_);
+    // A folder that has taken the row's name since the fill is not the file being edited.
+    if (!failure && fileSystem_.FolderExists(prefix + editOriginalName_))
+        failure = SystemErrorText(EISDIR);
     RenameOutcome outcome;
     if (!failure) {
         outcome = fileSystem_.RenameInFolder(folder, editOriginalName_, newText);

@@ -1,5 +1,6 @@
 // The window when other programs change the folder it shows, and with names of every kind of
 // byte.
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
@@ -8,7 +9,10 @@
 #include <QTest>
 #include <algorithm>
 #include <cerrno>
+#include <functional>
 
+#include "TableViewDriving.h"
+#include "files/widgets/FileTableItemModel.h"
 #include "files/widgets/FolderListWidget.h"
 #include "platform/FileNameCodec.h"
 #include "platform/SystemErrorText.h"
@@ -47,7 +51,32 @@ void TypePattern(WindowHarness& harness, const QString& pattern) {
     QTest::keyClicks(box, pattern);
 }
 
+// The table's open name editor, if any.
+QLineEdit* NameEditor(FileTableView& view) {
+    auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+    return editor && view.isAncestorOf(editor) ? editor : nullptr;
+}
+
+// Renames a row in place: F2 on the table, the new text typed, Return.
+void RenameInPlace(MainWindow& window, int row, const QString& text) {
+    FileTableView& view = *window.TableView();
+    ClickCell(view, row, kSizeColumn);
+    view.setFocus();
+    QTest::keyClick(&view, Qt::Key_F2);
+    QLineEdit* editor = NameEditor(view);
+    QVERIFY(editor);
+    editor->selectAll();
+    QTest::keyClicks(editor, text);
+    QTest::keyClick(editor, Qt::Key_Return);
+    QVERIFY(QTest::qWaitFor([&] { return !NameEditor(view); }));
+}
+
+// What another program does to memo.txt after the fill.
+using FolderChange = std::function<void(TempFolder&)>;
+
 }  // namespace
+
+Q_DECLARE_METATYPE(FolderChange)
 
 class MainWindowFaultsTest : public QObject {
     Q_OBJECT
@@ -74,6 +103,40 @@ class MainWindowFaultsTest : public QObject {
         QCOMPARE(harness.TableNames(), (QStringList{"a.txt", "d.txt", "z.txt"}));
         QCOMPARE(harness.SelectedNames(), harness.TableNames());
         QCOMPARE(window.StatusText(1), u"3個のファイルを選択"_s);
+    }
+
+    void inPlaceRenameOfAFileGoneSinceTheFill_data() {
+        QTest::addColumn<FolderChange>("change");
+        QTest::addColumn<int>("error");
+        QTest::addColumn<QStringList>("after");
+        QTest::newRow("removed") << FolderChange([](TempFolder& f) {
+            QVERIFY(QFile::remove(f.FilePath("memo.txt")));
+        }) << ENOENT << QStringList{"other.txt"};
+        QTest::newRow("renamed by another program") << FolderChange([](TempFolder& f) {
+            QVERIFY(QFile::rename(f.FilePath("memo.txt"), f.FilePath("moved.txt")));
+        }) << ENOENT << QStringList{"moved.txt", "other.txt"};
+        QTest::newRow("replaced by a folder") << FolderChange([](TempFolder& f) {
+            QVERIFY(QFile::remove(f.FilePath("memo.txt")));
+            f.MakeFolder("memo.txt");
+        }) << EISDIR << QStringList{"memo.txt", "other.txt"};
+    }
+    void inPlaceRenameOfAFileGoneSinceTheFill() {
+        QFETCH(FolderChange, change);
+        QFETCH(int, error);
+        QFETCH(QStringList, after);
+        WindowHarness harness;
+        harness.folder.MakeFile("memo.txt");
+        harness.folder.MakeFile("other.txt");
+        MainWindow& window = harness.Open();
+        change(harness.folder);
+
+        RenameInPlace(window, 0, u"note.txt"_s);
+
+        QCOMPARE(harness.boxes.ErrorTexts(), QStringList{SystemErrorText(error)});
+        QCOMPARE(harness.boxes.shown().first().title, u"名前の変更エラー"_s);
+        QCOMPARE(window.TableModel()->Row(0).name, u"memo.txt"_s);
+        QCOMPARE(window.TableModel()->FindRowByKey(u"_memo.txt"_s), 0);
+        QCOMPARE(harness.folder.Names(), after);
     }
 
     void folderRemovedWhileShownGivesAnEmptyTable() {
