@@ -23,6 +23,8 @@ class WindowHarness {
     MainWindow& Open();
     MainWindow& window() { return *window_; }
     void Close();
+    // Deletes the window without closing it first, as a test that simply ends does.
+    void Destroy() { window_.reset(); }
 
     TempFolder folder;         // the start folder
     TempFolder programFolder;  // the program's folder, where rename.ini is kept

@@ -139,6 +139,25 @@ class MainWindowFaultsTest : public QObject {
         QCOMPARE(harness.folder.Names(), after);
     }
 
+    void deletingTheWindowWithAnEditOpenRenamesNothing() {
+        WindowHarness harness;
+        harness.folder.MakeFile("memo.txt");
+        MainWindow& window = harness.Open();
+        FileTableView& view = *window.TableView();
+        ClickCell(view, 0, kSizeColumn);
+        view.setFocus();
+        QTest::keyClick(&view, Qt::Key_F2);
+        QLineEdit* editor = NameEditor(view);
+        QVERIFY(editor);
+        editor->selectAll();
+        QTest::keyClicks(editor, "note.txt");
+
+        harness.Destroy();
+
+        QCOMPARE(harness.folder.Names(), QStringList{"memo.txt"});
+        QCOMPARE(harness.boxes.shown().size(), 0);
+    }
+
     void folderRemovedWhileShownGivesAnEmptyTable() {
         WindowHarness harness;
         harness.folder.MakeFolder("data");

@@ -90,7 +90,11 @@ MainWindow::MainWindow(const MainWindowServices& services, QWidget* parent)
     StartUp();
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow() {
+    // An in-place edit still open is abandoned: the children die after this body, and the
+    // editor's last focus change must neither rename a file nor reach members already gone.
+    ListView1->Bind({});
+}
 
 void MainWindow::BuildControls() {
     auto* central = new QWidget(this);
