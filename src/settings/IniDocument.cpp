@@ -127,6 +127,11 @@ IniDocument::Line IniDocument::MakeKeyLine(const QString& key, const QString& va
     return ClassifyLine((key + QLatin1Char('=') + OneLine(value)).toUtf8(), ending, &unused);
 }
 
+void IniDocument::EndLine(Line& line) const {
+    // A last line ending in a lone CR would otherwise lose that CR to a CRLF on the next read.
+    line.ending = line.text.endsWith('\r') ? QByteArray("\r\n") : newline_;
+}
+
 std::optional<std::size_t> IniDocument::FindSection(QStringView section) const {
     for (std::size_t i = 0; i < lines_.size(); ++i) {
         if (lines_[i].kind == Line::Kind::Section && SameName(lines_[i].name, section))
@@ -164,7 +169,7 @@ void IniDocument::SetValues(const QString& section,
     std::optional<std::size_t> header = FindSection(section);
     if (!header) {
         if (!lines_.empty() && lines_.back().ending.isEmpty())
-            lines_.back().ending = newline_;
+            EndLine(lines_.back());
         bool unused = false;
         lines_.push_back(ClassifyLine(
             (QLatin1Char('[') + OneLine(section) + QLatin1Char(']')).toUtf8(), newline_, &unused));
@@ -201,7 +206,7 @@ void IniDocument::SetValues(const QString& section,
     if (missing.empty())
         return;
     if (lines_[insertAt - 1].ending.isEmpty())
-        lines_[insertAt - 1].ending = newline_;
+        EndLine(lines_[insertAt - 1]);
     lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(insertAt),
                   std::make_move_iterator(missing.begin()), std::make_move_iterator(missing.end()));
 }

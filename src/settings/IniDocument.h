@@ -49,6 +49,8 @@ class IniDocument {
 
     static Line ClassifyLine(QByteArray text, QByteArray ending, bool* headerBroken);
     static Line MakeKeyLine(const QString& key, const QString& value, const QByteArray& ending);
+    // Gives the file's last line, which has none, a line ending before lines are added after it.
+    void EndLine(Line& line) const;
     std::optional<std::size_t> FindSection(QStringView section) const;
     std::size_t SectionEnd(std::size_t header) const;
 

@@ -189,6 +189,9 @@ class TestIniDocument : public QObject {
             << QByteArray("[a]\nK=x\nL=y\n[a]\nK=2\n");
         QTest::newRow("key without = stays, real key added")
             << QByteArray("[a]\nK\n") << "a" << QStringList{"K=v"} << QByteArray("[a]\nK=v\nK\n");
+        QTest::newRow("last line ending in a lone CR keeps it")
+            << QByteArray("[a]\nK=1\r") << "a" << QStringList{"L=2"}
+            << QByteArray("[a]\nK=1\r\r\nL=2\n");
         QTest::newRow("byte order mark kept")
             << QByteArray("\xEF\xBB\xBF[a]\nK=1\n") << "a" << QStringList{"K=2"}
             << QByteArray("\xEF\xBB\xBF[a]\nK=2\n");
