@@ -3,33 +3,10 @@
 #include <algorithm>
 
 #include "files/NaturalOrder.h"
+#include "files/RowOrder.h"
 #include "files/WildcardPattern.h"
 
 namespace miravel {
-
-namespace {
-
-// Puts items[sourceOf[i]] at i for every i, in place, following the permutation's cycles.
-// sourceOf is used up.
-template <typename T>
-void ApplyPermutation(std::vector<T>& items, std::vector<quint32>& sourceOf) {
-    for (size_t start = 0; start < items.size(); ++start) {
-        if (sourceOf[start] == start)
-            continue;
-        T held = std::move(items[start]);
-        size_t at = start;
-        while (sourceOf[at] != start) {
-            const size_t from = sourceOf[at];
-            items[at] = std::move(items[from]);
-            sourceOf[at] = quint32(at);
-            at = from;
-        }
-        items[at] = std::move(held);
-        sourceOf[at] = quint32(at);
-    }
-}
-
-}  // namespace
 
 FileListBox::FileListBox(FileSystem& fileSystem, QObject* parent)
     : QObject(parent), fileSystem_(fileSystem) {}
@@ -62,7 +39,7 @@ void FileListBox::Refresh() {
     for (const ListedFile& file : files_)
         order.Add(file.name);
     std::vector<quint32> sourceOf = order.SortedIndexes();
-    ApplyPermutation(files_, sourceOf);
+    ApplyRowOrder(files_, sourceOf);
 }
 
 }  // namespace miravel

@@ -173,8 +173,11 @@ class TestSettingsSaveFaults : public QObject {
         QTest::addColumn<bool>("saved");
         QTest::addColumn<QString>("readBack");
         QTest::newRow("control characters")
-            << QStringLiteral("a\x01" "b\x1b" "[0m\x7f\tc") << qsizetype(0) << true
-            << QStringLiteral("a b [0m\x7f\tc");
+            << QStringLiteral(
+                   "a\x01"
+                   "b\x1b"
+                   "[0m\x7f\tc")
+            << qsizetype(0) << true << QStringLiteral("a b [0m\x7f\tc");
         QTest::newRow("line breaks and NUL") << QString("x\r\ny") + QChar(0) + "z" << qsizetype(0)
                                              << true << QStringLiteral("x  y z");
         QTest::newRow("a file that would grow past what is read")
