@@ -6,6 +6,7 @@ set -euo pipefail
 packages=(
     cmake ninja-build g++ pkg-config ccache
     qt6-base-dev qt6-base-dev-tools qt6-translations-l10n qt6-qpa-plugins libgl-dev
+    libexiv2-dev
     fonts-noto-cjk fontconfig
     xvfb xauth x11-apps imagemagick
     libbenchmark-dev clang clang-format libclang-rt-14-dev
