@@ -23,7 +23,8 @@ void PrintUsage() {
         "  --json     print the figures as one JSON array instead of a table\n"
         "  --quick    three rounds each: a quick look, not figures to quote\n"
         "  --dir      make the sample folders under FOLDER (default: the temporary folder)\n"
-        "  --only     groups to run: fill, sort, rename, memory, startup\n",
+        "  --only     groups to run: fill, sort, rename, memory, startup, operations,\n"
+        "             photos\n",
         stderr);
 }
 

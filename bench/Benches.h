@@ -14,6 +14,10 @@ void RunRenameBenchmarks(const BenchOptions& options, SampleFolders& folders,
 void RunMemoryBenchmark(const BenchOptions& options, SampleFolders& folders, BenchResults& results);
 void RunStartupBenchmark(const BenchOptions& options, SampleFolders& folders,
                          BenchResults& results);
+// The new names of the pattern replace, the conversions and the date tokens, and reading the
+// photos' dates taken.
+void RunOperationBenchmarks(const BenchOptions& options, BenchResults& results);
+void RunPhotoDateBenchmark(const BenchOptions& options, BenchResults& results);
 
 // The far side of the memory and start-up measurements, in a process of its own.
 int RunMemoryChild(const QString& folder, const QString& emptyFolder);

@@ -46,6 +46,10 @@ int main(int argc, char* argv[]) {
         RunMemoryBenchmark(options, folders, results);
     if (options.Wants(QStringLiteral("startup")))
         RunStartupBenchmark(options, folders, results);
+    if (options.Wants(QStringLiteral("operations")))
+        RunOperationBenchmarks(options, results);
+    if (options.Wants(QStringLiteral("photos")))
+        RunPhotoDateBenchmark(options, results);
 
     const QString report = options.json ? FormatJson(results) : FormatTable(results);
     std::fputs(report.toUtf8().constData(), stdout);
