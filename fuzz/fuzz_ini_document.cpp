@@ -1,7 +1,9 @@
 // The settings file reader and writer. Any file the reader takes is written back byte for byte;
-// after setting values of one section the file still reads, the new values read back, and every
-// value of every other section and key is what it was. Section names made from login names
-// never break a header and never let two users share a section.
+// a section that is not understood is never written; after setting values of one section the
+// file still reads, the new values read back, and every value of every other section and key is
+// what it was, whatever line ends and lines that are not text the file holds. Section names made
+// from login names never break a header and never let two users share a section.
+#include <QStringDecoder>
 #include <QStringList>
 #include <map>
 #include <utility>
@@ -34,18 +36,39 @@ QString AsStored(QString value) {
     return TrimBlanks(value);
 }
 
-// Every (section, key) the file holds, found by a plain reading of its lines.
+bool IsText(const QByteArray& line) {
+    for (const char c : line) {
+        if (static_cast<unsigned char>(c) < 0x20 && c != '\t')
+            return false;
+    }
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString text = decoder.decode(line);
+    return !decoder.hasError();
+}
+
+// Every (section, key) of text the file holds, found by a plain reading of its lines, which
+// end in LF, CR LF or CR. Keys under a header that is not text belong to no section we know.
 std::vector<std::pair<QString, QString>> KeysOf(const QByteArray& bytes) {
     std::vector<std::pair<QString, QString>> keys;
-    QString section;
-    for (const QString& raw : QString::fromUtf8(bytes).split(u'\n')) {
-        const QString line = TrimBlanks(raw.endsWith(u'\r') ? raw.chopped(1) : raw);
+    std::optional<QString> section = QString();
+    for (qsizetype start = 0; start < bytes.size();) {
+        qsizetype end = start;
+        while (end < bytes.size() && bytes[end] != '\n' && bytes[end] != '\r')
+            ++end;
+        const QByteArray raw = bytes.mid(start, end - start);
+        start = end + (bytes.mid(end, 2) == "\r\n" ? 2 : 1);
+        const bool text = IsText(raw);
+        const QString line = TrimBlanks(QString::fromUtf8(raw));
         if (line.startsWith(u'[')) {
-            section = TrimBlanks(line.mid(1, line.lastIndexOf(u']') - 1));
-        } else if (!line.startsWith(u';') && !line.startsWith(u'#') && line.indexOf(u'=') > 0) {
+            const qsizetype close = line.lastIndexOf(u']');
+            section =
+                text ? std::optional(TrimBlanks(close < 0 ? line.mid(1) : line.mid(1, close - 1)))
+                     : std::nullopt;
+        } else if (text && section && !line.startsWith(u';') && !line.startsWith(u'#') &&
+                   line.indexOf(u'=') > 0) {
             const QString key = TrimBlanks(line.left(line.indexOf(u'=')));
             if (!key.isEmpty())
-                keys.emplace_back(section, key);
+                keys.emplace_back(*section, key);
         }
     }
     return keys;
@@ -94,8 +117,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     const QString section = SettingsSectionName(login);
     IniDocument written = *read;
-    written.SetValues(section, entries);
+    // A section that is not understood is never written.
+    const bool understood = read->Understands(section);
+    FUZZ_CHECK(written.SetValues(section, entries) == understood);
     const QByteArray after = written.Serialize();
+    if (!understood) {
+        FUZZ_CHECK(after == before);
+        return 0;
+    }
     const std::optional<IniDocument> reread = IniDocument::Parse(after);
     FUZZ_CHECK(reread.has_value());
 

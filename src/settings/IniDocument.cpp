@@ -6,11 +6,11 @@ namespace miravel {
 
 namespace {
 
-bool IsBlank(QChar c) {
-    return c == QLatin1Char(' ') || c == QLatin1Char('\t');
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t';
 }
 
-QStringView TrimBlanks(QStringView text) {
+QByteArrayView TrimBlanks(QByteArrayView text) {
     qsizetype begin = 0;
     qsizetype end = text.size();
     while (begin < end && IsBlank(text[begin]))
@@ -20,28 +20,24 @@ QStringView TrimBlanks(QStringView text) {
     return text.sliced(begin, end - begin);
 }
 
-bool SameName(QStringView a, QStringView b) {
-    return a.compare(b, Qt::CaseInsensitive) == 0;
-}
-
-// Tabs and line ends belong in a text file; any other control byte means it is not one.
-bool HasControlBytes(QByteArrayView bytes) {
+// Tabs belong in a line of text; any other control byte, or bytes that are not UTF-8, mean
+// that the line is not one.
+std::optional<QString> AsText(QByteArrayView bytes) {
     for (const char c : bytes) {
-        const auto u = static_cast<unsigned char>(c);
-        if (u < 0x20 && c != '\t' && c != '\n' && c != '\r')
-            return true;
+        if (static_cast<unsigned char>(c) < 0x20 && c != '\t')
+            return std::nullopt;
     }
-    return false;
-}
-
-bool IsValidUtf8(QByteArrayView bytes) {
-    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    const QString decoded = decoder.decode(bytes);
-    return !decoder.hasError();
+    // A U+FEFF at the start of a name or value is part of it, not a byte order mark.
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless |
+                                                     QStringDecoder::Flag::ConvertInitialBom);
+    QString text = decoder.decode(bytes);
+    if (decoder.hasError())
+        return std::nullopt;
+    return text;
 }
 
 // Line breaks would start new lines that the next reader takes for keys or sections, and any
-// other control character would make the whole file one the reader refuses.
+// other control character would make a line that the reader does not take for text.
 QString OneLine(const QString& value) {
     QString result = value;
     for (QChar& c : result) {
@@ -54,9 +50,8 @@ QString OneLine(const QString& value) {
 }  // namespace
 
 std::optional<IniDocument> IniDocument::Parse(QByteArrayView bytes) {
-    if (bytes.size() > kMaxSize || HasControlBytes(bytes) || !IsValidUtf8(bytes)) {
+    if (bytes.size() > kMaxSize || bytes.contains('\0'))
         return std::nullopt;
-    }
     IniDocument document;
     static constexpr char kBom[] = "\xEF\xBB\xBF";
     if (bytes.startsWith(QByteArrayView(kBom))) {
@@ -66,75 +61,78 @@ std::optional<IniDocument> IniDocument::Parse(QByteArrayView bytes) {
     bool newlineKnown = false;
     qsizetype start = 0;
     while (start < bytes.size()) {
-        const qsizetype lf = bytes.indexOf('\n', start);
-        qsizetype textEnd = lf < 0 ? bytes.size() : lf;
+        qsizetype end = start;
+        while (end < bytes.size() && bytes[end] != '\n' && bytes[end] != '\r')
+            ++end;
+        qsizetype next = end;
         QByteArray ending;
-        if (lf >= 0) {
-            const bool crlf = lf > start && bytes[lf - 1] == '\r';
-            if (crlf)
-                --textEnd;
-            ending = crlf ? QByteArray("\r\n") : QByteArray("\n");
+        if (end < bytes.size()) {
+            const bool crlf =
+                bytes[end] == '\r' && end + 1 < bytes.size() && bytes[end + 1] == '\n';
+            next = end + (crlf ? 2 : 1);
+            ending = bytes.sliced(end, next - end).toByteArray();
             if (!newlineKnown) {
                 document.newline_ = ending;
                 newlineKnown = true;
             }
         }
-        bool headerBroken = false;
-        document.lines_.push_back(ClassifyLine(bytes.sliced(start, textEnd - start).toByteArray(),
-                                               ending, &headerBroken));
-        if (headerBroken)
-            return std::nullopt;
-        start = lf < 0 ? bytes.size() : lf + 1;
+        document.lines_.push_back(
+            ClassifyLine(bytes.sliced(start, end - start).toByteArray(), std::move(ending)));
+        start = next;
     }
     return document;
 }
 
-IniDocument::Line IniDocument::ClassifyLine(QByteArray text, QByteArray ending,
-                                            bool* headerBroken) {
+IniDocument::Line IniDocument::ClassifyLine(QByteArray text, QByteArray ending) {
     Line line;
     line.text = std::move(text);
     line.ending = std::move(ending);
-    const QString decoded = QString::fromUtf8(line.text);
-    const QStringView content = TrimBlanks(decoded);
-    if (content.startsWith(QLatin1Char('['))) {
-        const qsizetype close = content.lastIndexOf(QLatin1Char(']'));
+    const QByteArrayView content = TrimBlanks(line.text);
+    if (content.startsWith('[')) {
+        const qsizetype close = content.lastIndexOf(']');
         if (close < 0) {
-            *headerBroken = true;
-            return line;
+            line.kind = Line::Kind::UnclosedSection;
+            line.name = AsText(TrimBlanks(content.sliced(1)));
+        } else {
+            line.kind = Line::Kind::Section;
+            line.name = AsText(TrimBlanks(content.sliced(1, close - 1)));
         }
-        line.kind = Line::Kind::Section;
-        line.name = TrimBlanks(content.sliced(1, close - 1)).toString();
         return line;
     }
-    if (content.startsWith(QLatin1Char(';')) || content.startsWith(QLatin1Char('#'))) {
+    if (content.startsWith(';') || content.startsWith('#'))
         return line;
-    }
-    const qsizetype equals = content.indexOf(QLatin1Char('='));
+    const qsizetype equals = content.indexOf('=');
     if (equals <= 0)
         return line;  // no key: kept as it is, never read
-    const QStringView key = TrimBlanks(content.first(equals));
-    if (key.isEmpty())
+    std::optional<QString> key = AsText(TrimBlanks(content.first(equals)));
+    if (!key || key->isEmpty())
         return line;
     line.kind = Line::Kind::Key;
-    line.name = key.toString();
-    line.value = TrimBlanks(content.sliced(equals + 1)).toString();
+    line.name = std::move(key);
+    line.value = AsText(TrimBlanks(content.sliced(equals + 1)));
     return line;
 }
 
 IniDocument::Line IniDocument::MakeKeyLine(const QString& key, const QString& value,
                                            const QByteArray& ending) {
-    bool unused = false;
-    return ClassifyLine((key + QLatin1Char('=') + OneLine(value)).toUtf8(), ending, &unused);
+    return ClassifyLine((key + QLatin1Char('=') + OneLine(value)).toUtf8(), ending);
 }
 
-void IniDocument::EndLine(Line& line) const {
-    // A last line ending in a lone CR would otherwise lose that CR to a CRLF on the next read.
-    line.ending = line.text.endsWith('\r') ? QByteArray("\r\n") : newline_;
+bool IniDocument::Is(const Line& line, Line::Kind kind, QStringView name) {
+    return line.kind == kind && line.name && line.name->compare(name, Qt::CaseInsensitive) == 0;
+}
+
+bool IniDocument::Understands(QStringView section) const {
+    for (const Line& line : lines_) {
+        if (Is(line, Line::Kind::UnclosedSection, section))
+            return false;
+    }
+    return true;
 }
 
 std::optional<std::size_t> IniDocument::FindSection(QStringView section) const {
     for (std::size_t i = 0; i < lines_.size(); ++i) {
-        if (lines_[i].kind == Line::Kind::Section && SameName(lines_[i].name, section))
+        if (Is(lines_[i], Line::Kind::Section, section))
             return i;
     }
     return std::nullopt;
@@ -142,37 +140,38 @@ std::optional<std::size_t> IniDocument::FindSection(QStringView section) const {
 
 std::size_t IniDocument::SectionEnd(std::size_t header) const {
     std::size_t i = header + 1;
-    while (i < lines_.size() && lines_[i].kind != Line::Kind::Section)
+    while (i < lines_.size() && lines_[i].kind != Line::Kind::Section &&
+           lines_[i].kind != Line::Kind::UnclosedSection)
         ++i;
     return i;
 }
 
 std::optional<QString> IniDocument::Value(QStringView section, QStringView key) const {
     const auto header = FindSection(section);
-    if (!header)
+    if (!header || !Understands(section))
         return std::nullopt;
     const std::size_t end = SectionEnd(*header);
     for (std::size_t i = *header + 1; i < end; ++i) {
-        if (lines_[i].kind == Line::Kind::Key && SameName(lines_[i].name, key)) {
+        if (Is(lines_[i], Line::Kind::Key, key))
             return lines_[i].value;
-        }
     }
     return std::nullopt;
 }
 
-void IniDocument::SetValue(const QString& section, const QString& key, const QString& value) {
-    SetValues(section, {{key, value}});
+bool IniDocument::SetValue(const QString& section, const QString& key, const QString& value) {
+    return SetValues(section, {{key, value}});
 }
 
-void IniDocument::SetValues(const QString& section,
+bool IniDocument::SetValues(const QString& section,
                             const std::vector<std::pair<QString, QString>>& entries) {
+    if (!Understands(section))
+        return false;
     std::optional<std::size_t> header = FindSection(section);
     if (!header) {
         if (!lines_.empty() && lines_.back().ending.isEmpty())
-            EndLine(lines_.back());
-        bool unused = false;
+            lines_.back().ending = newline_;
         lines_.push_back(ClassifyLine(
-            (QLatin1Char('[') + OneLine(section) + QLatin1Char(']')).toUtf8(), newline_, &unused));
+            (QLatin1Char('[') + OneLine(section) + QLatin1Char(']')).toUtf8(), newline_));
         header = lines_.size() - 1;
     }
     const std::size_t end = SectionEnd(*header);
@@ -186,7 +185,7 @@ void IniDocument::SetValues(const QString& section,
     for (const auto& [key, value] : entries) {
         bool found = false;
         for (std::size_t i = *header + 1; i < end && !found; ++i) {
-            if (lines_[i].kind == Line::Kind::Key && SameName(lines_[i].name, key)) {
+            if (Is(lines_[i], Line::Kind::Key, key)) {
                 lines_[i] = MakeKeyLine(key, value, lines_[i].ending);
                 found = true;
             }
@@ -194,7 +193,7 @@ void IniDocument::SetValues(const QString& section,
         if (!found) {
             bool duplicate = false;
             for (Line& line : missing) {
-                if (SameName(line.name, key)) {
+                if (Is(line, Line::Kind::Key, key)) {
                     line = MakeKeyLine(key, value, newline_);
                     duplicate = true;
                 }
@@ -204,11 +203,12 @@ void IniDocument::SetValues(const QString& section,
         }
     }
     if (missing.empty())
-        return;
+        return true;
     if (lines_[insertAt - 1].ending.isEmpty())
-        EndLine(lines_[insertAt - 1]);
+        lines_[insertAt - 1].ending = newline_;
     lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(insertAt),
                   std::make_move_iterator(missing.begin()), std::make_move_iterator(missing.end()));
+    return true;
 }
 
 QByteArray IniDocument::Serialize() const {

@@ -65,11 +65,10 @@ bool SaveSettings(const QString& file, const QString& section, const SettingsVal
         [&](const std::optional<QByteArray>& current) -> std::optional<QByteArray> {
             std::optional<IniDocument> document =
                 current ? IniDocument::Parse(*current) : IniDocument();
-            if (!document) {
+            if (!document || !document->SetValues(section, entries)) {
                 refused = true;
                 return std::nullopt;
             }
-            document->SetValues(section, entries);
             QByteArray bytes = document->Serialize();
             // A file grown past what the reader takes would lose every user's settings.
             if (bytes.size() > IniDocument::kMaxSize) {

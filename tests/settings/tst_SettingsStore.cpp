@@ -111,6 +111,11 @@ class TestSettingsStore : public QObject {
         QTest::newRow("CRLF and comments")
             << QByteArray("; mine\r\n[alice]\r\n; folder\r\nPATH=/p\r\nREPLACE_F=x\r\n") << "/p"
             << "x";
+        QTest::newRow("another user's bytes that are not text")
+            << QByteArray("[bob]\nADDT=\x93\xfa\x1b\n[alice]\nPATH=/p\nREPLACE_F=x\n") << "/p"
+            << "x";
+        QTest::newRow("CR line ends") << QByteArray("[alice]\rPATH=/p\rREPLACE_F=x\r") << "/p"
+                                      << "x";
         QTest::newRow("gone folder is still read as saved")
             << QByteArray("[alice]\nPATH=/gone/away\n") << "/gone/away"
             << "";
@@ -135,8 +140,7 @@ class TestSettingsStore : public QObject {
             garbage[i] = static_cast<char>((i * 7919) % 256);
         QTest::newRow("binary garbage") << garbage;
         QTest::newRow("NUL bytes") << QByteArray("[alice]\nPATH=/p\0\n", 17);
-        QTest::newRow("invalid UTF-8") << QByteArray("[alice]\nPATH=/p\xFF\n");
-        QTest::newRow("header without ]") << QByteArray("[alice\nPATH=/p\n");
+        QTest::newRow("our header without ]") << QByteArray("[alice\nPATH=/p\n");
         QTest::newRow("larger than 1 MiB")
             << QByteArray("[alice]\nPATH=/p\n; " + QByteArray(1024 * 1024, 'x') + "\n");
     }
