@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QDir>
 #include <QIcon>
 #include <QStandardPaths>
 
@@ -35,6 +36,7 @@ int main(int argc, char* argv[]) {
     services.version = version;
     services.appFolder = QApplication::applicationDirPath();
     services.userConfigFolder = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
+    services.homeFolder = QDir::homePath();
     services.loginName = miravel::CurrentLoginName();
     services.userId = miravel::CurrentUserId();
 

@@ -16,8 +16,9 @@ struct MainWindowServices {
     MessageBoxes* messages = nullptr;
     FileSystem* fileSystem = nullptr;
     VersionFields version;
-    QString appFolder;         // the program's folder: the fallback start folder
-    QString userConfigFolder;  // where settings go when the program's folder is read-only
+    QString appFolder;         // the program's folder: the start folder of a portable copy
+    QString userConfigFolder;  // where the settings of an installed program go
+    QString homeFolder;        // the start folder of an installed program
     QString loginName;
     quint32 userId = 0;  // names the settings section when there is no login name
     std::function<QDate()> today = [] { return QDate::currentDate(); };

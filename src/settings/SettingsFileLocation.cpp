@@ -1,5 +1,6 @@
 #include "settings/SettingsFileLocation.h"
 
+#include "settings/ProgramFolder.h"
 #include "settings/SettingsValues.h"
 
 #include <QDir>
@@ -7,24 +8,37 @@
 
 namespace miravel {
 
+namespace {
+
+QString SettingsFileIn(const QString& folder) {
+    return folder.isEmpty() ? QString() : QDir(folder).filePath(QLatin1String(kSettingsFileName));
+}
+
+}  // namespace
+
 SettingsFilePaths SettingsFileLocation(const QString& appFolder, const QString& userConfigFolder,
-                                       const std::function<bool(const QString&)>& isWritable,
-                                       const std::function<bool(const QString&)>& exists) {
-    const QString appFile = QDir(appFolder).filePath(QLatin1String(kSettingsFileName));
-    // Replacing the file is a rename inside its folder, so the folder must be writable; a
-    // read-only file is a wish of the administrator and is respected.
-    const bool appUsable = isWritable(appFolder) && (!exists(appFile) || isWritable(appFile));
-    if (appUsable || userConfigFolder.isEmpty())
-        return {appFile, appFile};
-    const QString userFile = QDir(userConfigFolder).filePath(QLatin1String(kSettingsFileName));
-    return {exists(userFile) ? userFile : appFile, userFile};
+                                       const SettingsFileFacts& facts) {
+    const QString appFile = SettingsFileIn(appFolder);
+    const QString userFile = SettingsFileIn(userConfigFolder);
+    const SettingsFilePaths userOnly{userFile, userFile, userFile};
+    if (IsSystemProgramFolder(appFolder) || facts.appFile == FileKind::ForeignLink)
+        return userOnly;
+    if (facts.appFile == FileKind::Missing)
+        return facts.appFolderWritable ? SettingsFilePaths{appFile, appFile, userFile} : userOnly;
+    if (facts.appFolderWritable && facts.appFileWritable)
+        return {appFile, appFile, userFile};
+    return {facts.userFileExists ? userFile : appFile, userFile, userFile};
 }
 
 SettingsFilePaths SettingsFileLocation(const QString& appFolder, const QString& userConfigFolder) {
-    return SettingsFileLocation(
-        appFolder, userConfigFolder,
-        [](const QString& path) { return QFileInfo(path).isWritable(); },
-        [](const QString& path) { return QFileInfo::exists(path); });
+    const QString appFile = SettingsFileIn(appFolder);
+    SettingsFileFacts facts;
+    facts.appFolderWritable = QFileInfo(appFolder).isWritable();
+    facts.appFile = ResolveFile(appFile).kind;
+    facts.appFileWritable = QFileInfo(appFile).isWritable();
+    const QString userFile = SettingsFileIn(userConfigFolder);
+    facts.userFileExists = !userFile.isEmpty() && ResolveFile(userFile).kind != FileKind::Missing;
+    return SettingsFileLocation(appFolder, userConfigFolder, facts);
 }
 
 }  // namespace miravel

@@ -1,9 +1,11 @@
 #include "settings/SettingsStore.h"
 
+#include "platform/SmallFileRead.h"
 #include "settings/IniDocument.h"
+#include "settings/SettingsTexts.h"
 
+#include <QDebug>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <utility>
 #include <vector>
@@ -25,32 +27,22 @@ bool FitsUtf8(const QString& text) {
     return true;
 }
 
-}  // namespace
-
-SettingsValues LoadSettings(const QString& file, const QString& section,
-                            const SettingsValues& defaults) {
-    QFile input(file);
-    if (!input.open(QIODevice::ReadOnly) || input.size() > IniDocument::kMaxSize)
-        return defaults;
-    const QByteArray bytes = input.read(IniDocument::kMaxSize + 1);
-    const std::optional<IniDocument> document = IniDocument::Parse(bytes);
-    if (!document)
-        return defaults;
-
-    SettingsValues values = defaults;
-    for (std::size_t i = 0; i < kSettingsKeys.size(); ++i) {
-        const std::optional<QString> value =
-            document->Value(section, QString::fromLatin1(kSettingsKeys[i]));
-        if (value && !value->isEmpty())
-            values.*kSettingsMembers[i] = *value;
+// One line, whatever the path holds.
+void ReportOnStderr(const QString& text, const QString& file) {
+    QString shown = file;
+    for (QChar& c : shown) {
+        if (c.unicode() < 0x20)
+            c = QChar::ReplacementCharacter;
     }
-    return values;
+    qWarning().noquote() << text.arg(shown);
 }
 
-bool SaveSettings(const QString& file, const QString& section, const SettingsValues& values,
-                  const FileUpdateHooks* hooks) {
-    if (!QDir().mkpath(QFileInfo(file).absolutePath()))
-        return false;
+enum class SaveOutcome { Saved, Failed, ForeignLink };
+
+SaveOutcome SaveInto(const QString& file, const QString& section, const SettingsValues& values,
+                     const FileUpdateHooks* hooks) {
+    if (file.isEmpty() || !QDir().mkpath(QFileInfo(file).absolutePath()))
+        return SaveOutcome::Failed;
 
     std::vector<std::pair<QString, QString>> entries;
     for (std::size_t i = 0; i < kSettingsKeys.size(); ++i) {
@@ -78,7 +70,56 @@ bool SaveSettings(const QString& file, const QString& section, const SettingsVal
             return bytes;
         },
         hooks);
-    return result != FileUpdateResult::Failed && !refused;
+    switch (result) {
+        case FileUpdateResult::Replaced:
+        case FileUpdateResult::Unchanged:
+            return refused ? SaveOutcome::Failed : SaveOutcome::Saved;
+        case FileUpdateResult::NotRegular:
+            ReportOnStderr(texts::kSettingsFileNotSaved, file);
+            return SaveOutcome::Failed;
+        case FileUpdateResult::ForeignLink:
+            return SaveOutcome::ForeignLink;
+        case FileUpdateResult::Failed:
+            break;
+    }
+    return SaveOutcome::Failed;
+}
+
+}  // namespace
+
+SettingsValues LoadSettings(const QString& file, const QString& section,
+                            const SettingsValues& defaults) {
+    const SmallFile read = ReadSmallFile(file, IniDocument::kMaxSize);
+    if (read.kind == FileKind::NotRegular)
+        ReportOnStderr(texts::kSettingsFileNotRead, file);
+    if (read.kind != FileKind::Regular)
+        return defaults;
+    const std::optional<IniDocument> document = IniDocument::Parse(read.bytes);
+    if (!document)
+        return defaults;
+
+    SettingsValues values = defaults;
+    for (std::size_t i = 0; i < kSettingsKeys.size(); ++i) {
+        const std::optional<QString> value =
+            document->Value(section, QString::fromLatin1(kSettingsKeys[i]));
+        if (value && !value->isEmpty())
+            values.*kSettingsMembers[i] = *value;
+    }
+    return values;
+}
+
+bool SaveSettings(const QString& file, const QString& section, const SettingsValues& values,
+                  const FileUpdateHooks* hooks) {
+    return SaveInto(file, section, values, hooks) == SaveOutcome::Saved;
+}
+
+bool SaveSettings(const SettingsFilePaths& paths, const QString& section,
+                  const SettingsValues& values) {
+    const SaveOutcome outcome = SaveInto(paths.writeTo, section, values, nullptr);
+    if (outcome == SaveOutcome::ForeignLink && !paths.userFile.isEmpty() &&
+        paths.userFile != paths.writeTo)
+        return SaveInto(paths.userFile, section, values, nullptr) == SaveOutcome::Saved;
+    return outcome == SaveOutcome::Saved;
 }
 
 }  // namespace miravel

@@ -1,14 +1,19 @@
-// Saving under pressure: many instances at once, a kill midway, a full disk.
+// Saving under pressure: many instances at once, a kill midway, a full disk, files planted by
+// other users.
 #include "settings/IniDocument.h"
+#include "settings/SettingsFileLocation.h"
 #include "settings/SettingsStore.h"
 #include "support/TempFolder.h"
+#include "support/Unprivileged.h"
 
 #include <sys/mount.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -61,6 +66,12 @@ int RunChild(const QStringList& args) {
         SaveSettings(file, section, Sample("new"), &hooks);
         return 3;  // not reached
     }
+    if (mode == "load-and-save") {
+        const bool loadedDefaults =
+            LoadSettings(file, section, Sample("default")) == Sample("default");
+        const bool saved = SaveSettings(file, section, Sample("new"));
+        return loadedDefaults && !saved ? 0 : 1;
+    }
     if (mode == "file-size-limit") {
         // The system refuses to grow any file beyond a few bytes, as a full disk would.
         std::signal(SIGXFSZ, SIG_IGN);
@@ -72,9 +83,10 @@ int RunChild(const QStringList& args) {
     return 2;
 }
 
-std::unique_ptr<QProcess> StartChild(const QStringList& args) {
+std::unique_ptr<QProcess> StartChild(
+    const QStringList& args, QProcess::ProcessChannelMode channels = QProcess::ForwardedChannels) {
     auto process = std::make_unique<QProcess>();
-    process->setProcessChannelMode(QProcess::ForwardedChannels);
+    process->setProcessChannelMode(channels);
     process->start(QCoreApplication::applicationFilePath(), QStringList{"--child"} + args);
     return process;
 }
@@ -207,6 +219,109 @@ class TestSettingsSaveFaults : public QObject {
         } else {
             QCOMPARE(ReadFile(file), old);
         }
+    }
+
+    // A FIFO would block the start before any window, and the exit while holding the lock.
+    void fileThatIsNotRegularIsNeitherReadNorWritten_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("FIFO") << "fifo";
+        QTest::newRow("link to a FIFO") << "link";
+        QTest::newRow("folder") << "folder";
+    }
+    void fileThatIsNotRegularIsNeitherReadNorWritten() {
+        QFETCH(QString, kind);
+        TempFolder temp;
+        const QString file = temp.FilePath("rename.ini");
+        const QString fifo = kind == "link" ? temp.FilePath("pipe") : file;
+        if (kind == "folder")
+            temp.MakeFolder("rename.ini");
+        else
+            QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0666), 0);
+        if (kind == "link")
+            QVERIFY(QFile::link(fifo, file));
+
+        const auto child = StartChild({"load-and-save", file, "alice"}, QProcess::SeparateChannels);
+        if (!child->waitForFinished(30000)) {
+            child->kill();
+            child->waitForFinished();
+            QFAIL("the settings file blocked the start or the exit");
+        }
+        QCOMPARE(child->exitStatus(), QProcess::NormalExit);
+        QCOMPARE(child->exitCode(), 0);
+        // One line on stderr at the start and one at the exit, each naming the file.
+        const QList<QByteArray> lines = child->readAllStandardError().trimmed().split('\n');
+        QCOMPARE(lines.size(), 2);
+        for (const QByteArray& line : lines)
+            QVERIFY2(line.contains(QFile::encodeName(file)), line.constData());
+        struct stat info {};
+        QCOMPARE(::lstat(QFile::encodeName(fifo).constData(), &info), 0);
+        QVERIFY(kind == "folder" ? S_ISDIR(info.st_mode) : S_ISFIFO(info.st_mode));
+        QCOMPARE(temp.Names().size(), kind == "link" ? 2 : 1);
+    }
+
+    // In a program folder several users can write, a user can link rename.ini to another
+    // user's file; the victim's save must never land in that file.
+    void linkOfAnotherUserIsNeverWrittenThrough_data() {
+        QTest::addColumn<uint>("linkOwner");
+        QTest::addColumn<bool>("plantedBeforeStart");
+        QTest::addColumn<bool>("followed");
+        constexpr uint kUser = 65534;  // the unprivileged user who runs the program
+        QTest::newRow("the user's own link") << kUser << true << true;
+        QTest::newRow("a link of the system") << 0u << true << true;
+        QTest::newRow("another user's link, there at the start") << 4711u << true << false;
+        QTest::newRow("another user's link, planted before the exit") << 4711u << false << false;
+    }
+    void linkOfAnotherUserIsNeverWrittenThrough() {
+        QFETCH(uint, linkOwner);
+        QFETCH(bool, plantedBeforeStart);
+        QFETCH(bool, followed);
+        if (::geteuid() != 0)
+            QSKIP("only root can make links that belong to other users");
+        TempFolder shared;
+        TempFolder home;
+        constexpr uid_t kUser = 65534;
+        const QByteArray profile = "export PATH=/usr/bin\n";
+        WriteFile(home.FilePath(".profile"), profile);
+        home.MakeFolder("config");
+        for (const QString& path :
+             {home.path(), home.FilePath(".profile"), home.FilePath("config")})
+            QCOMPARE(::chown(QFile::encodeName(path).constData(), kUser, kUser), 0);
+        QCOMPARE(::chmod(QFile::encodeName(shared.path()).constData(), 0777), 0);
+        const QString link = shared.FilePath("rename.ini");
+        const auto plant = [&] {
+            QVERIFY(QFile::link(home.FilePath(".profile"), link));
+            QCOMPARE(::lchown(QFile::encodeName(link).constData(), linkOwner, linkOwner), 0);
+        };
+        if (plantedBeforeStart)
+            plant();
+
+        // The start decides where the settings are; the exit saves there.
+        const std::optional<QByteArray> start = test::RunAsNobody([&] {
+            const SettingsFilePaths paths =
+                SettingsFileLocation(shared.path(), home.FilePath("config"));
+            return QFile::encodeName(paths.readFrom + '\n' + paths.writeTo + '\n' + paths.userFile);
+        });
+        if (!start)
+            QSKIP("this machine cannot run a test as another user");
+        if (!plantedBeforeStart)
+            plant();
+        const QList<QByteArray> places = start->split('\n');
+        QCOMPARE(places.size(), 3);
+        const SettingsFilePaths paths{QFile::decodeName(places[0]), QFile::decodeName(places[1]),
+                                      QFile::decodeName(places[2])};
+        const std::optional<QByteArray> exit = test::RunAsNobody([&] {
+            return QByteArray(SaveSettings(paths, "victim", Sample("victim")) ? "saved" : "failed");
+        });
+        QCOMPARE(exit, std::optional<QByteArray>("saved"));
+
+        QVERIFY(QFileInfo(link).isSymLink());
+        const QByteArray after = ReadFile(home.FilePath(".profile"));
+        QCOMPARE(after.contains("[victim]"), followed);
+        QCOMPARE(after.startsWith(profile), true);
+        const QString userFile = home.FilePath("config/rename.ini");
+        QCOMPARE(QFile::exists(userFile), !followed);
+        if (!followed)
+            QCOMPARE(LoadSettings(userFile, "victim", {}), Sample("victim"));
     }
 
     void failedWriteLeavesTheOldFile() {

@@ -4,6 +4,7 @@
 #include "support/TempFolder.h"
 
 #include <sys/stat.h>
+#include <unistd.h>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -193,16 +194,33 @@ class TestSettingsStore : public QObject {
         QCOMPARE(loaded.addText, values.addText);
     }
 
+    void permissionsAndLinksSurviveASave_data() {
+        QTest::addColumn<QStringList>("links");  // each link names the next; the last the file
+        QTest::newRow("absolute link") << QStringList{"TEMP/real.ini"};
+        QTest::newRow("relative link into a subfolder") << QStringList{"sub/real.ini"};
+        QTest::newRow("two links in a row") << QStringList{"sub/next.ini", "../sub/real.ini"};
+    }
     void permissionsAndLinksSurviveASave() {
+        QFETCH(QStringList, links);
         TempFolder temp;
-        const QString real = temp.FilePath("real.ini");
+        temp.MakeFolder("sub");
+        const QString real = links.size() == 1 && links[0].startsWith("TEMP")
+                                 ? temp.FilePath("real.ini")
+                                 : temp.FilePath("sub/real.ini");
         WriteFile(real, "[bob]\nPATH=/b\n");
         QVERIFY(
             QFile::setPermissions(real, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup));
         const QString link = temp.FilePath("rename.ini");
-        QVERIFY(QFile::link(real, link));
+        QStringList names{link};
+        for (int i = 1; i < links.size(); ++i)
+            names << temp.FilePath(links[i - 1]);
+        for (int i = 0; i < links.size(); ++i) {
+            const QByteArray target = QString(links[i]).replace("TEMP", temp.path()).toUtf8();
+            QCOMPARE(::symlink(target.constData(), QFile::encodeName(names[i]).constData()), 0);
+        }
         QVERIFY(SaveSettings(link, "alice", Sample("a")));
-        QVERIFY(QFileInfo(link).isSymLink());
+        for (const QString& name : names)
+            QVERIFY(QFileInfo(name).isSymLink());
         QCOMPARE(LoadSettings(real, "alice", Defaults()), Sample("a"));
         QCOMPARE(QFile::permissions(real), QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser |
                                                QFile::WriteUser | QFile::ReadGroup);
@@ -224,36 +242,55 @@ class TestSettingsStore : public QObject {
     }
 
     void fileLocation_data() {
-        QTest::addColumn<QStringList>("writable");
-        QTest::addColumn<QStringList>("existing");
+        QTest::addColumn<QString>("appFolder");
+        QTest::addColumn<bool>("folderWritable");
+        QTest::addColumn<FileKind>("appFile");
+        QTest::addColumn<bool>("fileWritable");
+        QTest::addColumn<bool>("userFileExists");
         QTest::addColumn<QString>("readFrom");
         QTest::addColumn<QString>("writeTo");
         const QString app = "/app/rename.ini";
         const QString user = "/home/u/.config/m/rename.ini";
-        QTest::newRow("writable folder, no file")
-            << QStringList{"/app"} << QStringList{} << app << app;
-        QTest::newRow("writable folder and file")
-            << QStringList{"/app", app} << QStringList{app} << app << app;
+        const FileKind none = FileKind::Missing;
+        const FileKind file = FileKind::Regular;
+        QTest::newRow("a folder of its own, no file yet")
+            << "/app" << true << none << false << false << app << app;
+        QTest::newRow("a folder of its own with its file")
+            << "/app" << true << file << true << true << app << app;
         QTest::newRow("read-only file in a writable folder")
-            << QStringList{"/app"} << QStringList{app} << app << user;
-        QTest::newRow("read-only folder, user file exists")
-            << QStringList{} << QStringList{app, user} << user << user;
-        QTest::newRow("read-only folder, first save still to come")
-            << QStringList{} << QStringList{app} << app << user;
+            << "/app" << true << file << false << false << app << user;
+        QTest::newRow("read-only folder with a file, user file made")
+            << "/app" << false << file << false << true << user << user;
+        QTest::newRow("read-only folder with a file, first save still to come")
+            << "/app" << false << file << false << false << app << user;
         QTest::newRow("read-only folder, writable file there")
-            << QStringList{app} << QStringList{app} << app << user;
+            << "/app" << false << file << true << false << app << user;
+        QTest::newRow("installed in a read-only folder without a file")
+            << "/app" << false << none << false << false << user << user;
+        QTest::newRow("installed in the system's folder, even as root")
+            << "/usr/bin" << true << none << false << false << "/home/u/.config/m/rename.ini"
+            << user;
+        QTest::newRow("a file left in the system's folder is not read")
+            << "/opt/m/bin" << true << file << true << false << user << user;
+        QTest::newRow("another user's link beside the program")
+            << "/app" << true << FileKind::ForeignLink << true << false << user << user;
+        QTest::newRow("a FIFO beside the program stays the settings file")
+            << "/app" << true << FileKind::NotRegular << true << false << app << app;
     }
     void fileLocation() {
-        QFETCH(QStringList, writable);
-        QFETCH(QStringList, existing);
+        QFETCH(QString, appFolder);
+        QFETCH(bool, folderWritable);
+        QFETCH(FileKind, appFile);
+        QFETCH(bool, fileWritable);
+        QFETCH(bool, userFileExists);
         QFETCH(QString, readFrom);
         QFETCH(QString, writeTo);
-        const SettingsFilePaths paths = SettingsFileLocation(
-            "/app", "/home/u/.config/m",
-            [&](const QString& path) { return writable.contains(path); },
-            [&](const QString& path) { return existing.contains(path); });
-        QCOMPARE(paths.readFrom, readFrom);
-        QCOMPARE(paths.writeTo, writeTo);
+        const SettingsFilePaths paths =
+            SettingsFileLocation(appFolder, "/home/u/.config/m",
+                                 {folderWritable, appFile, fileWritable, userFileExists});
+        QCOMPARE(paths.readFrom, readFrom.replace("/app/", appFolder + "/"));
+        QCOMPARE(paths.writeTo, writeTo.replace("/app/", appFolder + "/"));
+        QCOMPARE(paths.userFile, QString("/home/u/.config/m/rename.ini"));
     }
 
     void fileLocationOnRealFolders() {
@@ -285,6 +322,25 @@ class TestSettingsStore : public QObject {
             return path == "/data/photos" || path == "/opt/app";
         };
         QCOMPARE(StartFolder(saved, "/opt/app", exists), start);
+    }
+
+    void fallbackStartFolder_data() {
+        QTest::addColumn<QString>("appFolder");
+        QTest::addColumn<bool>("writable");
+        QTest::addColumn<QString>("fallback");
+        QTest::newRow("a build or a folder of its own")
+            << "/home/u/miravel" << true << "/home/u/miravel";
+        QTest::newRow("a folder the user cannot write") << "/srv/tools" << false << "/home/u";
+        QTest::newRow("the system's programs, even for root") << "/usr/bin" << true << "/home/u";
+        QTest::newRow("below /usr") << "/usr/local/bin" << true << "/home/u";
+        QTest::newRow("below /opt") << "/opt/miravel/" << true << "/home/u";
+        QTest::newRow("a name that only begins alike") << "/optional" << true << "/optional";
+    }
+    void fallbackStartFolder() {
+        QFETCH(QString, appFolder);
+        QFETCH(bool, writable);
+        QFETCH(QString, fallback);
+        QCOMPARE(FallbackStartFolder(appFolder, writable, "/home/u"), fallback);
     }
 };
 

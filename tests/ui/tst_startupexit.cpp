@@ -1,9 +1,11 @@
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QTabBar>
 #include <QTest>
 
+#include "files/widgets/FileTableItemModel.h"
 #include "files/widgets/FolderListWidget.h"
 #include "support/WindowHarness.h"
 
@@ -166,6 +168,34 @@ class StartUpExitTest : public QObject {
         QCOMPARE(FolderShown(harness), expected);
         QCOMPARE(harness.window().StatusText(3), "「" + expected + "」の選択したファイル");
         QCOMPARE(harness.TableNames().contains("program.txt"), !shown);
+    }
+
+    // Installed among the system's programs, the window shows the home folder and keeps the
+    // settings in the user's configuration folder, never beside the program.
+    void installedProgramStartsAtHomeAndSavesInTheConfigurationFolder() {
+        TempFolder home;
+        TempFolder config;
+        home.MakeFile("home.txt");
+        ScriptedMessageBoxes boxes;
+        FileSystem fileSystem;
+        MainWindowServices services;
+        services.messages = &boxes;
+        services.fileSystem = &fileSystem;
+        services.appFolder = QStringLiteral("/opt/miravel-tests-absent/bin");
+        services.userConfigFolder = config.path();
+        services.homeFolder = home.path();
+        services.loginName = QStringLiteral("tester");
+        services.today = [] { return QDate(2026, 12, 7); };
+        {
+            MainWindow window(services);
+            window.show();
+            QCOMPARE(window.FolderList()->Path(), home.path());
+            QCOMPARE(window.TableModel()->Rows().size(), std::size_t(1));
+            window.close();
+        }
+        QVERIFY(config.Content("rename.ini")
+                    .startsWith("[tester]\nPATH=" + home.path().toUtf8() + "\n"));
+        QVERIFY(!QFileInfo::exists(services.appFolder));
     }
 };
 

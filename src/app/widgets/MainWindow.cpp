@@ -310,14 +310,14 @@ void MainWindow::StartUp() {
 
     settingsSection_ = SettingsSectionForUser(services_.loginName, services_.userId);
     settingsFiles_ = SettingsFileLocation(services_.appFolder, services_.userConfigFolder);
+    const QString fallback = FallbackStartFolder(services_.appFolder, services_.homeFolder);
     SettingsValues defaults;
-    defaults.folder = services_.appFolder;
+    defaults.folder = fallback;
     settings_ = LoadSettings(settingsFiles_.readFrom, settingsSection_, defaults);
     // A relative path would depend on wherever the program happened to be started from.
-    const QString folder =
-        StartFolder(settings_.folder, services_.appFolder, [this](const QString& path) {
-            return QDir::isAbsolutePath(path) && services_.fileSystem->FolderExists(path);
-        });
+    const QString folder = StartFolder(settings_.folder, fallback, [this](const QString& path) {
+        return QDir::isAbsolutePath(path) && services_.fileSystem->FolderExists(path);
+    });
 
     SelectDriveFor(folder);
     Dir1->SetPath(folder);
@@ -537,7 +537,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     if (!Dir1->Path().isEmpty())
         settings_.folder = Dir1->Path();
     TakePersistedTexts(settings_);
-    SaveSettings(settingsFiles_.writeTo, settingsSection_, settings_);
+    SaveSettings(settingsFiles_, settingsSection_, settings_);
     event->accept();
 }
 
