@@ -10,6 +10,7 @@ packages=(
     fonts-noto-cjk fontconfig
     xvfb xauth x11-apps imagemagick
     libbenchmark-dev clang clang-format libclang-rt-14-dev
+    libfuse-dev  # builds the FUSE file system the rename tests mount where they can
     desktop-file-utils appstream dpkg-dev
     locales
 )

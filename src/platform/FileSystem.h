@@ -86,6 +86,12 @@ class FileSystem {
     // rename reports EINVAL as on file systems that lack it.
     std::function<void(const QString& oldPath, const QString& newPath)> beforeRenameHook;
     bool simulateNoReplaceUnsupported = false;
+    // When set, the renames see a different inode number for each name of a file, as on FUSE
+    // file systems without stable inode numbers.
+    bool simulateInodePerName = false;
+    // Called when a rename without the no-replace rename has made the new name a hard link,
+    // before it decides about the old name.
+    std::function<void()> afterLinkHook;
 
   private:
     QString heldFolder_;

@@ -106,6 +106,10 @@ RenameOutcome FileSystem::RenameInFolder(const QString& folder, const QString& o
     const QByteArray from = EncodeFileName(oldName);
     const QByteArray to = EncodeFileName(newName);
 
+    RenameSeams seams;
+    seams.noReplaceUnsupported = simulateNoReplaceUnsupported;
+    seams.inodePerName = simulateInodePerName;
+    seams.afterLink = afterLinkHook;
     auto callHook = [&] {
         if (beforeRenameHook) {
             const QString prefix = FolderPrefix(folder);
@@ -117,25 +121,27 @@ RenameOutcome FileSystem::RenameInFolder(const QString& folder, const QString& o
     std::optional<RenameStep> tried;
     if (from != to) {
         callHook();
-        tried = RenameNoReplace(folderFd, from, to, simulateNoReplaceUnsupported);
+        tried = RenameNoReplace(folderFd, from, to, seams);
         if (tried->ok())
             return {RenameOutcome::Kind::Renamed, {}};
+        if (tried->oldNameKept)
+            return Failed(DescribeRenameFailure(*tried));
     }
 
-    const FileStatus source = StatAt(folderFd, from.constData(), false);
+    const FileStatus source = LookAt(folderFd, from, seams);
     if (!source.ok())
         return Failed(SystemErrorText(source.error));
     if (from == to)
         return {RenameOutcome::Kind::NothingToDo, {}};
 
-    const FileStatus target = StatAt(folderFd, to.constData(), false);
+    const FileStatus target = LookAt(folderFd, to, seams);
     if (target.ok()) {
         if (!target.SameFileAs(source))
             return Failed(SystemErrorText(EEXIST));
         if (!IsCaseOnlyAlias(folderFd, oldName, newName, to))
             return {RenameOutcome::Kind::NothingToDo, {}};
         // One entry under both spellings: the failed try changed nothing.
-        return RenameViaTemporaryName(folderFd, from, to, simulateNoReplaceUnsupported);
+        return RenameViaTemporaryName(folderFd, from, to, seams);
     }
     if (target.error != ENOENT)
         return Failed(SystemErrorText(target.error));

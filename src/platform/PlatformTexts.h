@@ -14,6 +14,11 @@ inline const QString kSeparatorInFileName =
 inline const QString kNoSafeRename = QStringLiteral(
     "このファイルシステムでは、既存のファイルを上書きしない名前の変更ができないため、"
     "名前を変更しませんでした。（%1）");
+// The file system can make hard links but numbers the names of a file, not the file, and the
+// old name could not be shown to lead to the renamed file still.
+inline const QString kOldNameKept = QStringLiteral(
+    "新しい名前を付けましたが、元の名前が同じファイルを指したままか確かめられないため、"
+    "元の名前を消さずに残しました。両方の名前のファイルを確かめてください。");
 // %1: the system's description of the failed step; %2: the temporary name left behind.
 inline const QString kLeftUnderTemporaryName =
     QStringLiteral("%1\r\n名前を元に戻せなかったため、ファイルは一時的な名前「%2」のままです。");

@@ -74,6 +74,8 @@ class FileSystemRenameTest : public QObject {
     void NeverReplacesAnExistingTarget();
     void NeverReplacesATargetThatAppearsAtTheLastMoment_data();
     void NeverReplacesATargetThatAppearsAtTheLastMoment();
+    void LinkFallbackLosesNoFileInARace_data();
+    void LinkFallbackLosesNoFileInARace();
     void RefusesUnusableNames_data();
     void RefusesUnusableNames();
     void FindsNothingToDo_data();
@@ -90,23 +92,33 @@ class FileSystemRenameTest : public QObject {
 void FileSystemRenameTest::RenamesAndKeepsTheFile_data() {
     QTest::addColumn<QString>("newName");
     QTest::addColumn<bool>("noReplaceUnsupported");
-    for (bool unsupported : {false, true}) {
-        const char* how = unsupported ? ", link and unlink" : "";
-        QTest::addRow("plain%s", how) << "note.txt" << unsupported;
-        QTest::addRow("japanese with U+3000 and U+FF0C%s", how)
-            << QStringLiteral("第9話\u3000前編\uFF0C.txt") << unsupported;
-        QTest::addRow("emoji%s", how) << QString::fromUtf8("😀 memo.txt") << unsupported;
-        QTest::addRow("bytes that are not UTF-8%s", how)
-            << DecodeFileName("caf\xe9.txt") << unsupported;
-        QTest::addRow("leading and trailing blanks kept%s", how) << " memo.txt " << unsupported;
-        QTest::addRow("255 bytes%s", how) << QString(251, u'n') + ".txt" << unsupported;
-        QTest::addRow("case only%s", how) << "Memo.TXT" << unsupported;
+    QTest::addColumn<bool>("inodePerName");
+    const struct {
+        bool unsupported;
+        bool perName;
+        const char* how;
+    } ways[] = {{false, false, ""},
+                {true, false, ", link and unlink"},
+                {true, true, ", link and unlink, inode numbers per name"}};
+    for (const auto& way : ways) {
+        const char* how = way.how;
+        auto row = [&](const char* what, const QString& newName) {
+            QTest::addRow("%s%s", what, how) << newName << way.unsupported << way.perName;
+        };
+        row("plain", "note.txt");
+        row("japanese with U+3000 and U+FF0C", QStringLiteral("第9話\u3000前編\uFF0C.txt"));
+        row("emoji", QString::fromUtf8("😀 memo.txt"));
+        row("bytes that are not UTF-8", DecodeFileName("caf\xe9.txt"));
+        row("leading and trailing blanks kept", " memo.txt ");
+        row("255 bytes", QString(251, u'n') + ".txt");
+        row("case only", "Memo.TXT");
     }
 }
 
 void FileSystemRenameTest::RenamesAndKeepsTheFile() {
     QFETCH(QString, newName);
     QFETCH(bool, noReplaceUnsupported);
+    QFETCH(bool, inodePerName);
     TempFolder folder;
     folder.MakeFile("memo.txt", 5000, "memo");
     QVERIFY(::setxattr(Encoded(folder, "memo.txt").constData(), "user.origin", "test", 4, 0) == 0 ||
@@ -116,6 +128,7 @@ void FileSystemRenameTest::RenamesAndKeepsTheFile() {
 
     FileSystem fs;
     fs.simulateNoReplaceUnsupported = noReplaceUnsupported;
+    fs.simulateInodePerName = inodePerName;
     const RenameOutcome outcome = fs.RenameInFolder(folder.path(), "memo.txt", newName);
     QCOMPARE(outcome.kind, Kind::Renamed);
     QVERIFY(outcome.Succeeded());
@@ -205,6 +218,59 @@ void FileSystemRenameTest::NeverReplacesATargetThatAppearsAtTheLastMoment() {
     QCOMPARE(folder.Names(), (QStringList{"a.txt", "b.txt"}));
     QCOMPARE(folder.Content("a.txt"), QByteArray(100, 'A'));
     QCOMPARE(folder.Content("b.txt"), QByteArray(300, 'B'));
+}
+
+void FileSystemRenameTest::LinkFallbackLosesNoFileInARace_data() {
+    // Another program acts between the hard link to b.txt and the removal of a.txt. Renamed
+    // only where the new name holds the file and its old name is gone; no file ever lost.
+    QTest::addColumn<bool>("inodePerName");
+    QTest::addColumn<QString>("event");
+    QTest::addColumn<bool>("renamed");
+    QTest::addColumn<QStringList>("contents");  // name=content, sorted by name
+    const QString kept = "old name kept";
+    for (bool perName : {false, true}) {
+        const char* numbers = perName ? "inode numbers per name" : "inode numbers per file";
+        // With numbers per file the old name is provably another file's now; per name it
+        // cannot be told from ours.
+        QTest::addRow("old name taken by another file, %s", numbers)
+            << perName << "a.txt" << !perName << QStringList{"a.txt=I", "b.txt=A"};
+        QTest::addRow("old name moved away, %s", numbers)
+            << perName << "moved" << true << QStringList{"away.txt=A", "b.txt=A"};
+        QTest::addRow("new name taken by another file, %s", numbers)
+            << perName << "b.txt" << false << QStringList{"a.txt=A", "b.txt=I"};
+    }
+}
+
+void FileSystemRenameTest::LinkFallbackLosesNoFileInARace() {
+    QFETCH(bool, inodePerName);
+    QFETCH(QString, event);
+    QFETCH(bool, renamed);
+    QFETCH(QStringList, contents);
+    TempFolder folder;
+    folder.MakeFile("a.txt", 3, "A");
+    FileSystem fs;
+    fs.simulateNoReplaceUnsupported = true;
+    fs.simulateInodePerName = inodePerName;
+    fs.afterLinkHook = [&] {
+        if (event == "moved") {
+            QCOMPARE(::rename(Encoded(folder, "a.txt").constData(),
+                              Encoded(folder, "away.txt").constData()),
+                     0);
+        } else {
+            folder.MakeFile("intruder", 3, "I");
+            QCOMPARE(::rename(Encoded(folder, "intruder").constData(),
+                              Encoded(folder, event).constData()),
+                     0);
+        }
+    };
+    const RenameOutcome outcome = fs.RenameInFolder(folder.path(), "a.txt", "b.txt");
+    QCOMPARE(outcome.kind, renamed ? Kind::Renamed : Kind::Failed);
+    if (!renamed)
+        QCOMPARE(outcome.error, texts::kOldNameKept);
+    QStringList found;
+    for (const QString& name : folder.Names())
+        found << name + "=" + QString::fromLatin1(folder.Content(name).left(1));
+    QCOMPARE(found, contents);
 }
 
 void FileSystemRenameTest::RefusesUnusableNames_data() {
@@ -396,8 +462,9 @@ void FileSystemRenameTest::TemporaryNameRoundTrip() {
     const ino_t inode = before.st_ino;
     const int folderFd = ::open(Encoded(folder, "").constData(), O_RDONLY | O_DIRECTORY);
     QVERIFY(folderFd >= 0);
-    const RenameOutcome outcome =
-        RenameViaTemporaryName(folderFd, "memo.txt", "Memo.txt", noReplaceUnsupported);
+    RenameSeams seams;
+    seams.noReplaceUnsupported = noReplaceUnsupported;
+    const RenameOutcome outcome = RenameViaTemporaryName(folderFd, "memo.txt", "Memo.txt", seams);
     ::close(folderFd);
     if (targetExists) {
         QCOMPARE(outcome.kind, Kind::Failed);
