@@ -6,6 +6,8 @@
 #include <optional>
 #include <vector>
 
+#include "platform/FileIdentity.h"
+
 namespace miravel {
 
 class WildcardPattern;
@@ -65,6 +67,13 @@ class FileSystem {
     // True when both paths name one and the same file: a hard link, or the same entry spelled
     // in another letter case on a file system that ignores case. Links are not followed.
     virtual bool IsSameFile(const QString& pathA, const QString& pathB) const;
+    // The identity of folder/name, links not followed, looked up in the held folder when the
+    // folder is the one held; nothing on failure, with the system's description in *error.
+    virtual std::optional<FileIdentity> IdentityOf(const QString& folder, const QString& name,
+                                                   QString* error = nullptr) const;
+    // The folder's device and inode number, of the held folder when it is held. Size and time
+    // stay 0: they change with every rename in the folder.
+    virtual std::optional<FileIdentity> FolderIdentity(const QString& folder) const;
     // Roots of the mounted volumes a user can browse ("/" and the home folder's volume at
     // least), sorted.
     virtual QStringList DriveRoots() const;

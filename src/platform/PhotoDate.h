@@ -6,20 +6,11 @@
 #include <memory>
 #include <optional>
 
+#include "platform/FileIdentity.h"
 #include "platform/LocalTime.h"
 #include "platform/UniqueFd.h"
 
 namespace miravel {
-
-// What tells one version of a file from another without reading it.
-struct FileIdentity {
-    quint64 device = 0;
-    quint64 inode = 0;
-    qint64 size = 0;
-    qint64 modifiedNs = 0;  // modification time in nanoseconds since the epoch
-
-    friend auto operator<=>(const FileIdentity&, const FileIdentity&) = default;
-};
 
 // A regular file held open, so that its identity and its contents are those of one file.
 class PhotoFile {

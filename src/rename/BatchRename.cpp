@@ -40,8 +40,10 @@ void BatchRename(const BatchOperation& operation, const BatchContext& context) {
 
     bool renamedAny = false;
     std::vector<RenamedFile> renamed;
+    std::optional<FileIdentity> folderIdentity;
     {
         FolderHold hold(*context.fileSystem, folder);
+        folderIdentity = context.fileSystem->FolderIdentity(folder);
         ProgressScope progress(context.progress, qint64(plan.rows.size()));
         qint64 done = 0;
         for (const PlannedRename& row : plan.rows) {
@@ -50,13 +52,14 @@ void BatchRename(const BatchOperation& operation, const BatchContext& context) {
             const RenameOutcome outcome = RenameFileTo(*context.fileSystem, messages, context.title,
                                                        folder, row.oldName, row.newName);
             if (outcome.Succeeded())
-                renamed.push_back({row.oldName, row.newName});
+                renamed.push_back(
+                    RenamedNow(*context.fileSystem, folder, row.oldName, row.newName));
             renamedAny = true;
             progress.Advance(++done);
         }
     }
     if (context.renamed && !renamed.empty())
-        context.renamed(folder, std::move(renamed));
+        context.renamed(folder, folderIdentity, std::move(renamed));
     if (renamedAny && context.refill)
         context.refill();
 }

@@ -36,8 +36,11 @@ struct BatchContext {
     // The folder's entries for the plan shown with the confirmation; without it the selected
     // rows stand for the folder.
     std::function<FolderEntries(const QStringList& selectedRowNames)> folderEntries;
-    // Told the renames that succeeded, in the order they were made.
-    std::function<void(const QString& folder, std::vector<RenamedFile> renamed)> renamed;
+    // Told the renames that succeeded, in the order they were made, and the identity of the
+    // folder they were made in.
+    std::function<void(const QString& folder, const std::optional<FileIdentity>& folderIdentity,
+                       std::vector<RenamedFile> renamed)>
+        renamed;
     WorkProgress* progress = nullptr;
 };
 

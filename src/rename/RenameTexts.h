@@ -51,5 +51,10 @@ inline constexpr QStringView PlanNameTakenUntilLater =
     u"同じ名前のファイルの変更がこの後の行にあります";
 inline constexpr QStringView PlanSameAsEarlierRow = u"前の行と同じ名前になります";
 inline constexpr QStringView UndoCaption = u"元に戻す";
+// %1: the file's name now, or the folder.
+inline constexpr QStringView UndoOtherFile =
+    u"「%1」は名前を変更した後に置き換えられたか書き換えられたため、元に戻しませんでした。";
+inline constexpr QStringView UndoOtherFolder =
+    u"フォルダ「%1」は名前を変更したときのフォルダではなくなったため、元に戻しませんでした。";
 
 }  // namespace miravel::rename_texts

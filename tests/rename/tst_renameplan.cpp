@@ -298,7 +298,8 @@ class RenamePlanTest : public QObject {
         context.folderEntries = [&](const QStringList& names) {
             return ReadFolderEntries(fileSystem, folder.path(), names);
         };
-        context.renamed = [&recorded](const QString&, std::vector<RenamedFile> renamed) {
+        context.renamed = [&recorded](const QString&, const std::optional<FileIdentity>&,
+                                      std::vector<RenamedFile> renamed) {
             recorded = std::move(renamed);
         };
 

@@ -1,3 +1,4 @@
+#include <QDir>
 #include <QTest>
 #include <cerrno>
 
@@ -5,6 +6,7 @@
 #include "platform/SystemErrorText.h"
 #include "rename/BatchRename.h"
 #include "rename/FolderEntriesRead.h"
+#include "rename/RenameTexts.h"
 #include "rename/ReplaceOperation.h"
 #include "rename/UndoHistory.h"
 #include "support/ScriptedMessageBoxes.h"
@@ -47,14 +49,24 @@ struct Session {
         context.folderEntries = [this](const QStringList& names) {
             return ReadFolderEntries(fileSystem, folder.path(), names);
         };
-        context.renamed = [this](const QString& where, std::vector<RenamedFile> renamed) {
-            history.Record(where, std::move(renamed));
+        context.renamed = [this](const QString& where,
+                                 const std::optional<FileIdentity>& folderIdentity,
+                                 std::vector<RenamedFile> renamed) {
+            history.Record(where, folderIdentity, std::move(renamed));
         };
         boxes.QueueAnswer(true);
         BatchRename(MakeReplaceOperation(find, with), context);
     }
 
     bool Undo() { return history.UndoLast(fileSystem, boxes, kCaption); }
+
+    // Records renames made by hand as a run would.
+    void Record(const std::vector<std::pair<QString, QString>>& renames) {
+        std::vector<RenamedFile> renamed;
+        for (const auto& [oldName, newName] : renames)
+            renamed.push_back(RenamedNow(fileSystem, folder.path(), oldName, newName));
+        history.Record(folder.path(), fileSystem.FolderIdentity(folder.path()), renamed);
+    }
 
     // Every file still holds its first name as its contents.
     bool ContentsFollowNames(const QStringList& firstNames) const {
@@ -135,14 +147,101 @@ class UndoHistoryTest : public QObject {
         QVERIFY(!session.history.CanUndo());
     }
 
+    void undoActsOnlyOnTheFilesItRenamed_data() {
+        QTest::addColumn<QString>("event");
+        QTest::addColumn<QStringList>("afterUndo");  // name=first line of the content
+        QTest::addColumn<QStringList>("errors");
+        const QString replaced = rename_texts::UndoOtherFile.arg(u"final2.txt"_s);
+        QTest::newRow("a stranger under the new name")
+            << u"stranger"_s
+            << QStringList{u"draft1.txt=draft1.txt"_s, u"draft3.txt=draft3.txt"_s,
+                           u"final2.txt=stranger"_s, u"kept.txt=draft2.txt"_s}
+            << QStringList{replaced};
+        QTest::newRow("the renamed file written since")
+            << u"written"_s
+            << QStringList{u"draft1.txt=draft1.txt"_s, u"draft3.txt=draft3.txt"_s,
+                           u"final2.txt=draft2.txtmore"_s}
+            << QStringList{replaced};
+        QTest::newRow("the folder moved away during the undo: it stays the undo's")
+            << u"folder moved during"_s
+            << QStringList{u"draft1.txt=draft1.txt"_s, u"draft2.txt=draft2.txt"_s,
+                           u"draft3.txt=draft3.txt"_s}
+            << QStringList{};
+    }
+    void undoActsOnlyOnTheFilesItRenamed() {
+        QFETCH(QString, event);
+        QFETCH(QStringList, afterUndo);
+        QFETCH(QStringList, errors);
+        Session session;
+        session.Make({u"draft1.txt"_s, u"draft2.txt"_s, u"draft3.txt"_s});
+        session.Replace(u"draft"_s, u"final"_s);
+        const QString path = session.folder.path();
+        const QString moved = path + u"-moved"_s;
+        if (event == u"stranger"_s) {
+            QVERIFY(QFile::rename(session.folder.FilePath(u"final2.txt"_s),
+                                  session.folder.FilePath(u"kept.txt"_s)));
+            session.folder.MakeFile(u"final2.txt"_s, 8, "stranger");
+        } else if (event == u"written"_s) {
+            QFile file(session.folder.FilePath(u"final2.txt"_s));
+            QVERIFY(file.open(QIODevice::Append));
+            file.write("more");
+        } else {
+            session.fileSystem.beforeRenameHook = [&](const QString&, const QString&) {
+                if (QFile::exists(moved))
+                    return;
+                QVERIFY(QDir().rename(path, moved));
+                QVERIFY(QDir().mkdir(path));
+            };
+        }
+        session.boxes.Clear();
+
+        QVERIFY(session.Undo());
+
+        const QString undone = QFile::exists(moved) ? moved : path;
+        QStringList found;
+        for (const QString& name : QDir(undone).entryList(QDir::Files, QDir::Name)) {
+            QFile file(undone + u"/"_s + name);
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            found << name + u"="_s + QString::fromUtf8(file.readAll());
+        }
+        if (QFile::exists(moved)) {
+            QVERIFY(QDir(path).entryList(QDir::Files).isEmpty());
+            QVERIFY(QDir(path).removeRecursively());
+            QVERIFY(QDir().rename(moved, path));
+        }
+        QCOMPARE(found, afterUndo);
+        QCOMPARE(session.boxes.ErrorTexts(), errors);
+    }
+
+    void undoLeavesAFolderThatTookThePlaceOfTheRunsAlone() {
+        Session session;
+        session.Make({u"draft1.txt"_s, u"draft2.txt"_s});
+        session.Replace(u"draft"_s, u"final"_s);
+        const QString path = session.folder.path();
+        const QString moved = path + u"-moved"_s;
+        QVERIFY(QDir().rename(path, moved));
+        QVERIFY(QDir().mkdir(path));
+        session.Make({u"final1.txt"_s, u"final2.txt"_s});
+        session.boxes.Clear();
+
+        QVERIFY(session.Undo());
+
+        const QStringList kept{u"final1.txt"_s, u"final2.txt"_s};
+        QCOMPARE(QDir(path).entryList(QDir::Files, QDir::Name), kept);
+        QCOMPARE(QDir(moved).entryList(QDir::Files, QDir::Name), kept);
+        QCOMPARE(session.boxes.ErrorTexts(), QStringList{rename_texts::UndoOtherFolder.arg(path)});
+        QVERIFY(!session.history.CanUndo());
+        QVERIFY(QDir(moved).removeRecursively());
+    }
+
     void chainIsUndoneInReverseOrder() {
         // b -> c runs before a -> b, so only the reverse order frees each old name in time.
         Session session;
         session.Make({u"a"_s, u"b"_s});
-        session.history.Record(session.folder.path(), {});
+        session.Record({});
         QVERIFY(QFile::rename(session.folder.FilePath(u"b"_s), session.folder.FilePath(u"c"_s)));
         QVERIFY(QFile::rename(session.folder.FilePath(u"a"_s), session.folder.FilePath(u"b"_s)));
-        session.history.Record(session.folder.path(), {{u"b"_s, u"c"_s}, {u"a"_s, u"b"_s}});
+        session.Record({{u"b"_s, u"c"_s}, {u"a"_s, u"b"_s}});
 
         QVERIFY(session.Undo());
 
@@ -180,7 +279,7 @@ class UndoHistoryTest : public QObject {
     void oldestLevelsGiveWay() {
         Session session;
         for (int level = 0; level < 5; ++level)
-            session.history.Record(session.folder.path(), {{u"a"_s, u"b"_s}});
+            session.Record({{u"a"_s, u"b"_s}});
         QCOMPARE(session.history.Levels(), 3);
         QCOMPARE(session.changes, 5);
         QVERIFY(session.Undo());

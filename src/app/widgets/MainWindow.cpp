@@ -222,7 +222,9 @@ void MainWindow::BuildControls() {
     right->addLayout(tableButtons);
     ListView1->Bind({services_.fileSystem, services_.messages, [this] { return Dir1->Path(); },
                      [this](const QString& folder, const QString& oldName, const QString& newName) {
-                         undo_.Record(folder, {{oldName, newName}});
+                         const FileSystem& files = *services_.fileSystem;
+                         undo_.Record(folder, files.FolderIdentity(folder),
+                                      {RenamedNow(files, folder, oldName, newName)});
                      }});
 
     // Operations: the tab strip over the container of the four panels.
@@ -461,8 +463,10 @@ BatchContext MainWindow::MakeBatchContext() {
     context.folderEntries = [this](const QStringList& selected) {
         return ReadFolderEntries(*services_.fileSystem, Dir1->Path(), selected);
     };
-    context.renamed = [this](const QString& folder, std::vector<RenamedFile> renamed) {
-        undo_.Record(folder, std::move(renamed));
+    context.renamed = [this](const QString& folder,
+                             const std::optional<FileIdentity>& folderIdentity,
+                             std::vector<RenamedFile> renamed) {
+        undo_.Record(folder, folderIdentity, std::move(renamed));
     };
     context.progress = progress_;
     return context;
