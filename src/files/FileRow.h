@@ -18,6 +18,16 @@ enum FileColumn : int {
     kFileColumnCount = 6,
 };
 
+// Unique within the table and free of line feeds, which end each key of a drag's payload:
+// "_" keeps a name of digits from reading as a number, and a line feed in a name becomes "/n",
+// which no file name can hold.
+inline QString RowKeyForName(const QString& name) {
+    QString key = QStringLiteral("_") + name;
+    if (key.contains(u'\n'))
+        key.replace(u'\n', QStringLiteral("/n"));
+    return key;
+}
+
 // One row of the file table. A table of a hundred thousand files keeps what its texts are
 // made of, not the texts: the size, number and time texts are written when they are shown.
 struct FileRow {
@@ -38,12 +48,7 @@ struct FileRow {
     QString ModifiedText() const { return modified.ToText(); }
     QString ColumnText(int column) const;
 
-    // Unique within the table; "_" keeps a name of digits from reading as a number.
-    QString Key() const { return QStringLiteral("_") + name; }
+    QString Key() const { return RowKeyForName(name); }
 };
-
-inline QString RowKeyForName(const QString& name) {
-    return QStringLiteral("_") + name;
-}
 
 }  // namespace miravel

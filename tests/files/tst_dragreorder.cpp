@@ -115,6 +115,26 @@ class DragReorderTest : public QObject {
         QCOMPARE(Names(*moved), (QStringList{"a.txt", "b.txt", "c.txt", "ab.txt"}));
     }
 
+    void aNameWithALineBreakIsDraggedAlone_data() {
+        QTest::addColumn<QString>("dragged");
+        QTest::newRow("CR LF inside") << QString("a\r\n_b.txt");
+        QTest::newRow("CR LF first") << QString("\r\n_a");
+        QTest::newRow("CR LF last") << QString("b.txt\r\n");
+        QTest::newRow("line feed alone") << QString("a\n_b.txt");
+    }
+    void aNameWithALineBreakIsDraggedAlone() {
+        QFETCH(QString, dragged);
+        FileTableModel model;
+        QAbstractItemModelTester tester(&model);
+        model.SetRows(RowsNamed({dragged, "a", "b.txt", "c", "z"}));
+        std::unique_ptr<QMimeData> data(model.mimeData({model.index(0, kNameColumn)}));
+        QVERIFY(data);
+        QVERIFY(data->text().endsWith("\r\n"));
+        QCOMPARE(data->text().count("\r\n"), 1);
+        QVERIFY(model.dropMimeData(data.get(), Qt::MoveAction, -1, -1, model.index(3, 0)));
+        QCOMPARE(Names(model.Rows()), (QStringList{"a", "b.txt", "c", dragged, "z"}));
+    }
+
     void numbersArePaddedToTheRowCount_data() {
         QTest::addColumn<int>("count");
         QTest::addColumn<QString>("first");
