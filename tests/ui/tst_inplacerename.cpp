@@ -1,6 +1,7 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QTest>
+#include <QTimer>
 
 #include "TableViewDriving.h"
 #include "files/widgets/FileTableItemModel.h"
@@ -172,6 +173,34 @@ class InPlaceRenameTest : public QObject {
         ClickCell(view, 1, kNameColumn);
         QTRY_VERIFY(NameEditor(view));
         QCOMPARE(NameEditor(view)->text(), QString("b.txt"));
+    }
+
+    void aSelectionClickOnTheSelectedRowNeverEdits_data() {
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<QStringList>("selectedAfter");
+        QTest::newRow("Ctrl deselects it") << int(Qt::ControlModifier) << QStringList{};
+        QTest::newRow("Shift keeps it") << int(Qt::ShiftModifier) << QStringList{"b.txt"};
+    }
+    void aSelectionClickOnTheSelectedRowNeverEdits() {
+        QFETCH(int, modifiers);
+        QFETCH(QStringList, selectedAfter);
+        WindowHarness harness;
+        harness.folder.MakeFile("a.txt");
+        harness.folder.MakeFile("b.txt");
+        MainWindow& window = harness.Open();
+        FileTableView& view = *window.TableView();
+        ClickCell(view, 1, kSizeColumn);
+        QCOMPARE(harness.SelectedNames(), QStringList{"b.txt"});
+
+        ClickCell(view, 1, kNameColumn, Qt::KeyboardModifiers(modifiers));
+
+        QCOMPARE(harness.SelectedNames(), selectedAfter);
+        // A click's edit would open once the time for a double click has passed.
+        bool passed = false;
+        QTimer::singleShot(QApplication::doubleClickInterval() + 50, [&] { passed = true; });
+        QTRY_VERIFY(passed);
+        QVERIFY(!NameEditor(view));
+        QVERIFY(view.EditOriginalName().isEmpty());
     }
 };
 

@@ -167,7 +167,9 @@ void FileTableView::AfterNameEdit(const QModelIndex& index, const QString& text)
 void FileTableView::mousePressEvent(QMouseEvent* event) {
     const QModelIndex pressed = indexAt(event->position().toPoint());
     const std::vector<int> selected = SelectedRows();
-    pressOnSoleCurrentRow_ = pressed.isValid() && currentIndex().isValid() &&
+    // Ctrl and Shift clicks change the selection; they never open the editor.
+    const bool selectionGesture = event->modifiers() & (Qt::ControlModifier | Qt::ShiftModifier);
+    pressOnSoleCurrentRow_ = !selectionGesture && pressed.isValid() && currentIndex().isValid() &&
                              pressed.row() == currentIndex().row() && selected.size() == 1 &&
                              selected.front() == pressed.row();
     QTreeView::mousePressEvent(event);
