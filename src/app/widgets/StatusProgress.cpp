@@ -40,6 +40,9 @@ void StatusProgress::Begin(qint64 total) {
         return;
     }
     shown_ = false;
+    // Nothing of the last piece of work may show when this one's bar comes up.
+    bar_->setRange(0, Clamped(total));
+    bar_->setValue(0);
     clock_.start();
 }
 
@@ -60,6 +63,9 @@ void StatusProgress::End() {
     if (depth_ == 0 || --depth_ > 0)
         return;
     if (shown_) {
+        // The work is done: the bar goes out full, whatever the last look at the clock let
+        // through.
+        Paint(total_);
         bar_->hide();
         window_->unsetCursor();
         shown_ = false;
@@ -69,6 +75,7 @@ void StatusProgress::End() {
 void StatusProgress::Show(qint64 done) {
     shown_ = true;
     bar_->setRange(0, Clamped(total_));
+    bar_->setValue(Clamped(std::min(done, total_)));
     bar_->show();
     // No event loop runs before the work ends, so any pending layout of the bar is done here.
     QWidget* area = statusBar_ ? static_cast<QWidget*>(statusBar_) : window_;
