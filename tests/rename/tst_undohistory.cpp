@@ -1,4 +1,5 @@
 #include <QDir>
+#include <QScopeGuard>
 #include <QTest>
 #include <cerrno>
 
@@ -149,7 +150,7 @@ class UndoHistoryTest : public QObject {
 
     void undoActsOnlyOnTheFilesItRenamed_data() {
         QTest::addColumn<QString>("event");
-        QTest::addColumn<QStringList>("afterUndo");  // name=first line of the content
+        QTest::addColumn<QStringList>("afterUndo");  // name=content, by name
         QTest::addColumn<QStringList>("errors");
         const QString replaced = rename_texts::UndoOtherFile.arg(u"final2.txt"_s);
         QTest::newRow("a stranger under the new name")
@@ -177,6 +178,7 @@ class UndoHistoryTest : public QObject {
         session.Replace(u"draft"_s, u"final"_s);
         const QString path = session.folder.path();
         const QString moved = path + u"-moved"_s;
+        const auto removeMoved = qScopeGuard([&] { QDir(moved).removeRecursively(); });
         if (event == u"stranger"_s) {
             QVERIFY(QFile::rename(session.folder.FilePath(u"final2.txt"_s),
                                   session.folder.FilePath(u"kept.txt"_s)));
@@ -204,11 +206,8 @@ class UndoHistoryTest : public QObject {
             QVERIFY(file.open(QIODevice::ReadOnly));
             found << name + u"="_s + QString::fromUtf8(file.readAll());
         }
-        if (QFile::exists(moved)) {
+        if (QFile::exists(moved))
             QVERIFY(QDir(path).entryList(QDir::Files).isEmpty());
-            QVERIFY(QDir(path).removeRecursively());
-            QVERIFY(QDir().rename(moved, path));
-        }
         QCOMPARE(found, afterUndo);
         QCOMPARE(session.boxes.ErrorTexts(), errors);
     }
@@ -219,6 +218,7 @@ class UndoHistoryTest : public QObject {
         session.Replace(u"draft"_s, u"final"_s);
         const QString path = session.folder.path();
         const QString moved = path + u"-moved"_s;
+        const auto removeMoved = qScopeGuard([&] { QDir(moved).removeRecursively(); });
         QVERIFY(QDir().rename(path, moved));
         QVERIFY(QDir().mkdir(path));
         session.Make({u"final1.txt"_s, u"final2.txt"_s});
@@ -231,7 +231,6 @@ class UndoHistoryTest : public QObject {
         QCOMPARE(QDir(moved).entryList(QDir::Files, QDir::Name), kept);
         QCOMPARE(session.boxes.ErrorTexts(), QStringList{rename_texts::UndoOtherFolder.arg(path)});
         QVERIFY(!session.history.CanUndo());
-        QVERIFY(QDir(moved).removeRecursively());
     }
 
     void chainIsUndoneInReverseOrder() {
