@@ -5,15 +5,15 @@
 #include "ReferenceLoops.h"
 #include "SampleFolder.h"
 #include "Timing.h"
-#include "files/FileListBox.h"
 #include "files/WildcardPattern.h"
 #include "files/widgets/FileTableItemModel.h"
+#include "session/FolderSession.h"
 
 namespace miravel::bench {
 
 namespace {
 
-// What a keystroke in the pattern box sets off: the file list reads the folder again and the
+// What a keystroke in the pattern box sets off: the session reads the folder again and the
 // table fills (file information, formats, model reset, sort, selection), then the view lays
 // itself out and paints.
 BenchResult FillOnce(const BenchOptions& options, const SampleFolder& folder, BenchWindow& bench,
@@ -25,7 +25,7 @@ BenchResult FillOnce(const BenchOptions& options, const SampleFolder& folder, Be
         options.Rounds(n),
         [&] { referenceRows = ReferenceListing(folder.encodedPath(), matcher).size(); },
         [&] {
-            bench.window().FileList()->SetPattern(pattern);
+            bench.window().Session().SetPattern(pattern);
             DrainEvents();
         });
     const int rows = bench.window().TableModel()->rowCount();

@@ -5,10 +5,12 @@
 #include "ReferenceLoops.h"
 #include "SampleFolder.h"
 #include "Timing.h"
+#include "app/widgets/StatusProgress.h"
 #include "files/widgets/FileTableItemModel.h"
 #include "files/widgets/FolderListWidget.h"
 #include "rename/AddStringOperation.h"
 #include "rename/BatchRename.h"
+#include "session/FolderSession.h"
 
 namespace miravel::bench {
 
@@ -33,11 +35,10 @@ void RunRenameBenchmarks(const BenchOptions& options, SampleFolders& folders,
     fields.text = QStringLiteral("x_");
     fields.placement = Placement::Head;
     fields.position = QStringLiteral("0");
-    const BatchOperation operation = MakeAddStringOperation(fields);
-    // The panels' own context: the plan with its folder read, the undo record, the progress.
-    BatchContext context = window.MakeBatchContext();
-    BatchContext refilling = context;
-    context.refill = nullptr;
+    // The panels' own path: the session's plan with its folder read, the run with its
+    // progress; the undo record and the refill only with the refill.
+    FolderSession& session = window.Session();
+    session.SetOperation(fields);
 
     const std::vector<QByteArray>& names = folder.names();
     std::vector<QByteArray> prefixed;
@@ -52,7 +53,7 @@ void RunRenameBenchmarks(const BenchOptions& options, SampleFolders& folders,
         if (renamed)
             ReferenceRenames(folder.encodedPath(), prefixed, names);
         renamed = false;
-        window.Refill();
+        session.Refill();
         DrainEvents();
     };
     auto reference = [&] {
@@ -63,13 +64,16 @@ void RunRenameBenchmarks(const BenchOptions& options, SampleFolders& folders,
     for (const bool withRefill : {false, true}) {
         Progress(withRefill ? QStringLiteral("rename: with the refill")
                             : QStringLiteral("rename: before the refill"));
-        const BatchContext& used = withRefill ? refilling : context;
         const PairedSamples samples = RunAlternating(
             options.Rounds(kFiles), reference,
             [&] {
-                BatchRename(operation, used);
-                if (withRefill)
+                const BatchRun run = session.PlanRun();
+                if (withRefill) {
+                    session.ExecuteRun(run);
                     DrainEvents();
+                } else {
+                    ExecuteBatch(bench.fileSystem, run, window.Progress());
+                }
                 renamed = true;
             },
             restore);

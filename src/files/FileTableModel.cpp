@@ -165,6 +165,7 @@ void FileTableModel::sort(int column, Qt::SortOrder order) {
 
     Q_EMIT layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
     ApplyRowOrder(rows_, sourceOf);
+    Q_EMIT RowsPermuted(newPosition);
     const QModelIndexList oldIndexes = persistentIndexList();
     QModelIndexList newIndexes;
     newIndexes.reserve(oldIndexes.size());

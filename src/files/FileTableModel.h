@@ -9,7 +9,7 @@
 
 namespace miravel {
 
-// The file table: one row per listed file. Selection lives in the view's selection model.
+// The file table: one row per listed file. The selection is kept beside it (RowSelection).
 class FileTableModel : public QAbstractTableModel {
     Q_OBJECT
 
@@ -64,6 +64,10 @@ class FileTableModel : public QAbstractTableModel {
     // "up", "down" or "noicon" for each column header.
     QString HeaderImage(int column) const { return headerImages_[column]; }
     void SetHeaderImage(int column, const QString& key);
+
+  Q_SIGNALS:
+    // Within a sort's layout change, after the rows moved: where each row went.
+    void RowsPermuted(const std::vector<int>& newPosition);
 
   protected:
     std::vector<FileRow> rows_;

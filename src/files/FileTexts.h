@@ -25,6 +25,16 @@ inline QString CreatedLabel() {
 inline QString ModifiedLabel() {
     return QStringLiteral("更新日");
 }
+// Around a date range: its start, its end, and between the two boxes.
+inline QString RangeFrom() {
+    return QStringLiteral("から");
+}
+inline QString RangeTo() {
+    return QStringLiteral("まで");
+}
+inline QString RangeSeparator() {
+    return QStringLiteral("～");
+}
 inline QString RemoveFromListCaption() {
     return QStringLiteral("リストから削除(ファイルは削除されません)");
 }

@@ -146,4 +146,17 @@ QStringList FileSystem::DriveRoots() const {
     return roots;
 }
 
+int RootIndexFor(const QStringList& roots, const QString& folder) {
+    int best = -1;
+    qsizetype bestLength = -1;
+    for (int i = 0; i < roots.size(); ++i) {
+        const bool contains = roots[i] == folder || folder.startsWith(FolderPrefix(roots[i]));
+        if (contains && roots[i].size() > bestLength) {
+            best = i;
+            bestLength = roots[i].size();
+        }
+    }
+    return best;
+}
+
 }  // namespace miravel

@@ -11,4 +11,8 @@ namespace miravel {
 // and /run/media. Sorted, without duplicates.
 QStringList DriveRootsFromMountInfo(QByteArrayView mountInfo, const QString& homeFolder);
 
+// The index of the root that holds the folder most closely (the longest that contains it);
+// -1 when none does.
+int RootIndexFor(const QStringList& roots, const QString& folder);
+
 }  // namespace miravel

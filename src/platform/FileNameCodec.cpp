@@ -153,4 +153,12 @@ QByteArray EncodeFileName(QStringView name) {
     return result;
 }
 
+QString CanonicalFileName(const QString& name) {
+    // Only surrogates can read back otherwise; most names hold none.
+    for (QChar unit : name)
+        if (unit.isSurrogate())
+            return DecodeFileName(EncodeFileName(name));
+    return name;
+}
+
 }  // namespace miravel

@@ -13,4 +13,10 @@ namespace miravel {
 QString DecodeFileName(QByteArrayView bytes);
 QByteArray EncodeFileName(QStringView name);
 
+// The name as it will read back from the disk once written: DecodeFileName(EncodeFileName(n)).
+// A name composed from decoded names can differ from its own reading, since escaped bytes that
+// come side by side can make valid UTF-8 ("\xE3" next to "\x81\x82" is "あ"). Two names in
+// this form are equal exactly when their bytes are.
+QString CanonicalFileName(const QString& name);
+
 }  // namespace miravel

@@ -3,10 +3,10 @@
 #include <fcntl.h>
 #include <cerrno>
 
-#include "files/WildcardPattern.h"
 #include "platform/FileNameCodec.h"
 #include "platform/FileStatus.h"
 #include "platform/FolderReader.h"
+#include "platform/NameFilter.h"
 #include "platform/SystemErrorText.h"
 
 namespace miravel {
@@ -42,7 +42,7 @@ bool Unusable(const QByteArray& encodedPath) {
 
 }  // namespace
 
-FolderListing FileSystem::ListFiles(const QString& folder, const WildcardPattern& pattern) const {
+FolderListing FileSystem::ListFiles(const QString& folder, const NameFilter& filter) const {
     FolderListing listing;
     const QByteArray encoded = EncodeFileName(folder);
     if (Unusable(encoded)) {
@@ -60,7 +60,7 @@ FolderListing FileSystem::ListFiles(const QString& folder, const WildcardPattern
             continue;
         QString name = DecodeFileName(entry->d_name);
         // Matching first: it is much cheaper than the stat call it saves.
-        if (!pattern.Matches(name))
+        if (!filter.Accepts(name))
             continue;
         const FileStatus status = StatAt(reader.fd(), entry->d_name, true);
         if (!status.IsRegularFile())

@@ -10,7 +10,7 @@
 
 namespace miravel {
 
-class WildcardPattern;
+class NameFilter;
 
 // What the table needs to know of one file; times are seconds since the epoch.
 struct FileStat {
@@ -47,9 +47,9 @@ class FileSystem {
     FileSystem& operator=(const FileSystem&) = delete;
 
     // Regular files of the folder (and symbolic links to regular files, with their target's
-    // size and times) whose names match the pattern; sub-folders, dangling links and files
+    // size and times) whose names the filter accepts; sub-folders, dangling links and files
     // that cannot be read are left out. Order unspecified.
-    virtual FolderListing ListFiles(const QString& folder, const WildcardPattern& pattern) const;
+    virtual FolderListing ListFiles(const QString& folder, const NameFilter& filter) const;
     // Names of every entry of a folder (files, sub-folders, links of any kind), unsorted;
     // nothing when the folder cannot be read to its end.
     virtual std::optional<QStringList> EntryNames(const QString& folder) const;
@@ -123,5 +123,7 @@ class FolderHold {
 
 // "folder" + exactly one separator.
 QString FolderPrefix(const QString& folder);
+// The folder's path without separators at its end; the root stays "/".
+QString WithoutTrailingSeparator(QString path);
 
 }  // namespace miravel

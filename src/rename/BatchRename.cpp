@@ -1,67 +1,84 @@
 #include "rename/BatchRename.h"
 
 #include "platform/FileSystem.h"
-#include "platform/MessageBoxes.h"
 #include "platform/WorkProgress.h"
 #include "rename/RenameFileTo.h"
 
 namespace miravel {
 
-void BatchRename(const BatchOperation& operation, const BatchContext& context) {
-    MessageBoxes& messages = *context.messages;
-    if (operation.check) {
-        if (const std::optional<QString> problem = operation.check()) {
-            messages.Error(*problem, context.title);
-            return;
+QString BatchRun::Details() const {
+    return plan.selectedCount > 0 ? PlanDetails(plan) : QString();
+}
+
+BatchRun PlanBatch(const BatchRequest& request) {
+    BatchRun run;
+    if (request.operation.check) {
+        if (std::optional<QString> problem = request.operation.check()) {
+            run.problem = std::move(problem);
+            return run;
         }
     }
-
-    // Nothing can change the selection or the folder's contents while the modal confirmation
-    // is open, so the plan read here is the run that follows it.
-    const QStringList selected =
-        context.selectedRowNames ? context.selectedRowNames() : QStringList();
-    QString details;
-    RenamePlan plan;
-    if (!selected.isEmpty()) {
-        FolderEntries entries;
-        if (context.folderEntries)
-            entries = context.folderEntries(selected);
-        else
-            entries.names = selected;
-        plan = PlanRenames(selected, operation.newName, entries);
-        details = PlanDetails(plan);
+    run.confirmText = request.operation.confirmText;
+    run.folder = request.folder;
+    if (request.selectedNames.isEmpty())
+        return run;
+    if (request.entries.names.isEmpty()) {
+        FolderEntries entries = request.entries;
+        entries.names = request.selectedNames;
+        run.plan = PlanRenames(request.selectedNames, request.operation.newName, entries);
+    } else {
+        run.plan = PlanRenames(request.selectedNames, request.operation.newName, request.entries);
     }
-    if (!messages.Confirm(operation.confirmText, context.title, details))
-        return;
+    return run;
+}
 
-    const QString folder = context.folder ? context.folder() : QString();
-    if (selected.isEmpty())
-        return;
+qsizetype BatchResult::Count(RowOutcome::Kind kind) const {
+    qsizetype count = 0;
+    for (const RowOutcome& row : rows)
+        count += row.kind == kind ? 1 : 0;
+    return count;
+}
 
-    bool renamedAny = false;
+std::vector<RenamedFile> BatchResult::Renamed() const {
     std::vector<RenamedFile> renamed;
-    std::optional<FileIdentity> folderIdentity;
-    {
-        FolderHold hold(*context.fileSystem, folder);
-        folderIdentity = context.fileSystem->FolderIdentity(folder);
-        ProgressScope progress(context.progress, qint64(plan.rows.size()));
-        qint64 done = 0;
-        for (const PlannedRename& row : plan.rows) {
-            // Every planned row is attempted, expected failures too, so that each failure is
-            // told in the system's own words.
-            const RenameOutcome outcome = RenameFileTo(*context.fileSystem, messages, context.title,
-                                                       folder, row.oldName, row.newName);
-            if (outcome.Succeeded())
-                renamed.push_back(
-                    RenamedNow(*context.fileSystem, folder, row.oldName, row.newName));
-            renamedAny = true;
-            progress.Advance(++done);
+    for (const RowOutcome& row : rows)
+        if (row.kind == RowOutcome::Kind::Renamed)
+            renamed.push_back({row.oldName, row.newName, row.identity});
+    return renamed;
+}
+
+BatchResult ExecuteBatch(FileSystem& fileSystem, const BatchRun& run, WorkProgress* progress) {
+    BatchResult result;
+    result.folder = run.folder;
+    if (run.problem || run.plan.rows.empty())
+        return result;
+    result.rows.reserve(run.plan.rows.size());
+    FolderHold hold(fileSystem, run.folder);
+    result.folderIdentity = fileSystem.FolderIdentity(run.folder);
+    ProgressScope scope(progress, qint64(run.plan.rows.size()));
+    qint64 done = 0;
+    for (const PlannedRename& planned : run.plan.rows) {
+        const RenameOutcome outcome =
+            TryRenameFileTo(fileSystem, run.folder, planned.oldName, planned.newName);
+        RowOutcome& row = result.rows.emplace_back();
+        row.oldName = planned.oldName;
+        row.newName = planned.newName;
+        switch (outcome.kind) {
+            case RenameOutcome::Kind::Renamed:
+                row.kind = RowOutcome::Kind::Renamed;
+                row.identity = fileSystem.IdentityOf(run.folder, planned.newName);
+                break;
+            case RenameOutcome::Kind::NothingToDo:
+                row.kind = RowOutcome::Kind::Skipped;
+                break;
+            case RenameOutcome::Kind::Failed:
+                row.kind = RowOutcome::Kind::Failed;
+                row.error = outcome.error;
+                break;
         }
+        scope.Advance(++done);
     }
-    if (context.renamed && !renamed.empty())
-        context.renamed(folder, folderIdentity, std::move(renamed));
-    if (renamedAny && context.refill)
-        context.refill();
+    return result;
 }
 
 }  // namespace miravel

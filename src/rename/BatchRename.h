@@ -7,12 +7,10 @@
 #include <vector>
 
 #include "rename/RenamePlan.h"
-#include "rename/UndoHistory.h"
 
 namespace miravel {
 
 class FileSystem;
-class MessageBoxes;
 class WorkProgress;
 
 // What one batch operation brings to the shared run.
@@ -25,28 +23,54 @@ struct BatchOperation {
     NewNameFunction newName;
 };
 
-// What the run needs of the window.
-struct BatchContext {
-    MessageBoxes* messages = nullptr;
-    FileSystem* fileSystem = nullptr;
-    QString title;                                  // the window caption
-    std::function<QString()> folder;                // current folder, read after the confirmation
-    std::function<QStringList()> selectedRowNames;  // selected rows in table order
-    std::function<void()> refill;                   // refresh the file list and refill the table
-    // The folder's entries for the plan shown with the confirmation; without it the selected
-    // rows stand for the folder.
-    std::function<FolderEntries(const QStringList& selectedRowNames)> folderEntries;
-    // Told the renames that succeeded, in the order they were made, and the identity of the
-    // folder they were made in.
-    std::function<void(const QString& folder, const std::optional<FileIdentity>& folderIdentity,
-                       std::vector<RenamedFile> renamed)>
-        renamed;
-    WorkProgress* progress = nullptr;
+// One run asked for: the operation, the folder and what is known of it.
+struct BatchRequest {
+    BatchOperation operation;
+    QString folder;
+    QStringList selectedNames;  // selected rows in table order
+    // The folder's entries for the plan; when they hold no name, the selected rows stand for
+    // the folder.
+    FolderEntries entries;
 };
 
-// Check, confirm with the plan of every selected row behind the box's details, rename each
-// planned row in table order, refill once if anything was attempted. Failures are reported row
-// by row and the run goes on.
-void BatchRename(const BatchOperation& operation, const BatchContext& context);
+// A run ready to be confirmed: the plan the confirmation shows is the one ExecuteBatch runs.
+struct BatchRun {
+    std::optional<QString> problem;  // the first refused input; nothing else is set then
+    QString confirmText;
+    QString folder;
+    RenamePlan plan;
+    // The confirmation's details; empty when no row is selected.
+    QString Details() const;
+};
+
+// Checks the operation's inputs and plans every selected row against the folder's entries.
+BatchRun PlanBatch(const BatchRequest& request);
+
+// How one planned row ended.
+struct RowOutcome {
+    enum class Kind { Renamed, Skipped, Failed };
+    QString oldName;
+    QString newName;
+    Kind kind = Kind::Failed;
+    QString error;  // the system's description (or the refusal) when Failed
+    // The file under its new name just after a rename; undo acts on that file only.
+    std::optional<FileIdentity> identity;
+};
+
+struct BatchResult {
+    QString folder;
+    std::optional<FileIdentity> folderIdentity;  // of the folder the renames were made in
+    std::vector<RowOutcome> rows;  // in the order they were attempted
+    // Whether any rename was attempted at all: only then has the folder to be shown again.
+    bool Attempted() const { return !rows.empty(); }
+    qsizetype Count(RowOutcome::Kind kind) const;
+    // The renames that succeeded, in the order they were made, with their files' identities.
+    std::vector<RenamedFile> Renamed() const;
+};
+
+// Renames each planned row in table order, with the folder held open. Every planned row is
+// attempted, expected failures too, so that each failure is told in the system's own words.
+BatchResult ExecuteBatch(FileSystem& fileSystem, const BatchRun& run,
+                         WorkProgress* progress = nullptr);
 
 }  // namespace miravel

@@ -3,7 +3,6 @@
 #include <cerrno>
 
 #include "platform/FileSystem.h"
-#include "platform/MessageBoxes.h"
 #include "platform/SystemErrorText.h"
 #include "rename/FileNameRules.h"
 #include "rename/RenameTexts.h"
@@ -20,71 +19,53 @@ bool IsBlank(const QString& text) {
     return true;
 }
 
-QString Title() {
-    return rename_texts::RenameErrorTitle.toString();
+InPlaceRenameResult Refused(QStringView text, bool editOver = false) {
+    InPlaceRenameResult result;
+    result.editOver = editOver;
+    result.refusal = text.toString();
+    return result;
 }
 
 }  // namespace
 
-InPlaceRename::InPlaceRename(FileSystem& fileSystem, MessageBoxes& messages)
-    : fileSystem_(fileSystem), messages_(messages) {}
-
-bool InPlaceRename::BeforeEdit(const QString& rowName) {
-    if (rowName != editOriginalName_) {
-        editOriginalName_ = rowName;
-        return true;
-    }
-    editOriginalName_.clear();
-    return false;
-}
-
-void InPlaceRename::Refuse(const QString& text) {
-    messages_.Error(text, Title());
-}
-
-bool InPlaceRename::AfterEdit(const QString& folder, const QString& newText, const EditedRow& row) {
+InPlaceRenameResult RenameInPlace(FileSystem& fileSystem, const QString& folder,
+                                  const QString& originalName, const QString& newText,
+                                  const EditedRow& row) {
     const QString previousName = row.name();
-    if (IsBlank(newText)) {
-        Refuse(rename_texts::EnterFileName.toString());
-        return false;
-    }
+    if (IsBlank(newText))
+        return Refused(rename_texts::EnterFileName);
     const QString prefix = FolderPrefix(folder);
-    if (!CheckFileNameChars(newText)) {
-        Refuse(rename_texts::ForbiddenChars.toString());
-        return false;
-    }
-    if (newText == editOriginalName_)
-        return false;
-    if (fileSystem_.FileExists(prefix + newText)) {
-        Refuse(rename_texts::FileNameExists.toString());
-        return false;
-    }
+    if (!CheckFileNameChars(newText))
+        return Refused(rename_texts::ForbiddenChars);
+    if (newText == originalName)
+        return {};
+    if (fileSystem.FileExists(prefix + newText))
+        return Refused(rename_texts::FileNameExists);
 
-    // From here on a failure puts the old name back and forgets the edit.
-    if (!row.setName(newText)) {
-        editOriginalName_.clear();
-        Refuse(rename_texts::RowNameInUse.toString());
-        return false;
-    }
+    // From here on a failure puts the old name back and ends the edit.
+    if (!row.setName(newText))
+        return Refused(rename_texts::RowNameInUse, true);
     std::optional<QString> failure = BareNameProblem(newText);
     if (!failure)
-        failure = BareNameProblem(editOriginalName_);
+        failure = BareNameProblem(originalName);
     // A folder that has taken the row's name since the fill is not the file being edited.
-    if (!failure && fileSystem_.FolderExists(prefix + editOriginalName_))
+    if (!failure && fileSystem.FolderExists(prefix + originalName))
         failure = SystemErrorText(EISDIR);
     RenameOutcome outcome;
     if (!failure) {
-        outcome = fileSystem_.RenameInFolder(folder, editOriginalName_, newText);
+        outcome = fileSystem.RenameInFolder(folder, originalName, newText);
         if (outcome.kind == RenameOutcome::Kind::Failed)
             failure = outcome.error;
     }
-    editOriginalName_.clear();
-    if (outcome.Succeeded())
-        return true;
+    InPlaceRenameResult result;
+    result.editOver = true;
+    if (outcome.Succeeded()) {
+        result.renamed = true;
+        return result;
+    }
     row.setName(previousName);
-    if (failure)
-        Refuse(*failure);
-    return false;
+    result.refusal = failure;
+    return result;
 }
 
 }  // namespace miravel

@@ -2,11 +2,11 @@
 
 #include <QString>
 #include <functional>
+#include <optional>
 
 namespace miravel {
 
 class FileSystem;
-class MessageBoxes;
 
 // The table row whose name is being edited.
 struct EditedRow {
@@ -16,29 +16,19 @@ struct EditedRow {
     std::function<bool(const QString& name)> setName;
 };
 
-// Renaming one file by editing its name in the table. The edit is checked, the row takes the
-// new name, and the file is renamed without ever replacing another; on any failure the row
-// gets its old name back. Every box is titled "名前の変更エラー".
-class InPlaceRename {
-  public:
-    InPlaceRename(FileSystem& fileSystem, MessageBoxes& messages);
-
-    // Before an edit of the row named rowName opens; false refuses it. An edit of the row
-    // whose last edit ended without a rename is refused once, silently.
-    bool BeforeEdit(const QString& rowName);
-    // After the user commits newText in folder; true when the file now has that name and the
-    // row shows it, false when the row keeps its old name.
-    bool AfterEdit(const QString& folder, const QString& newText, const EditedRow& row);
-
-    // The name of the row whose edit is in progress (empty when none is remembered).
-    const QString& EditOriginalName() const { return editOriginalName_; }
-
-  private:
-    void Refuse(const QString& text);
-
-    FileSystem& fileSystem_;
-    MessageBoxes& messages_;
-    QString editOriginalName_;
+struct InPlaceRenameResult {
+    bool renamed = false;  // the file now has the new name and the row shows it
+    // False when the edit was refused before the row took the new name: the view then refuses
+    // the next edit of the same row once.
+    bool editOver = false;
+    std::optional<QString> refusal;  // the text of the error box, titled "名前の変更エラー"
 };
+
+// Renames one file after its name was edited in the table from originalName to newText. The
+// edit is checked, the row takes the new name, and the file is renamed without ever replacing
+// another; on any failure the row gets its old name back.
+InPlaceRenameResult RenameInPlace(FileSystem& fileSystem, const QString& folder,
+                                  const QString& originalName, const QString& newText,
+                                  const EditedRow& row);
 
 }  // namespace miravel

@@ -2,14 +2,13 @@
 
 #include <cerrno>
 
-#include "platform/MessageBoxes.h"
 #include "platform/SystemErrorText.h"
 #include "rename/FileNameRules.h"
 
 namespace miravel {
 
-RenameOutcome RenameFileTo(FileSystem& fileSystem, MessageBoxes& messages, const QString& title,
-                           const QString& folder, const QString& oldName, const QString& newName) {
+RenameOutcome TryRenameFileTo(FileSystem& fileSystem, const QString& folder, const QString& oldName,
+                              const QString& newName) {
     std::optional<QString> problem = BareNameProblem(newName);
     if (!problem)
         problem = BareNameProblem(oldName);
@@ -17,14 +16,9 @@ RenameOutcome RenameFileTo(FileSystem& fileSystem, MessageBoxes& messages, const
     // chose to rename.
     if (!problem && fileSystem.FolderExists(FolderPrefix(folder) + oldName))
         problem = SystemErrorText(EISDIR);
-    if (problem) {
-        messages.Error(*problem, title);
+    if (problem)
         return {RenameOutcome::Kind::Failed, *problem};
-    }
-    RenameOutcome outcome = fileSystem.RenameInFolder(folder, oldName, newName);
-    if (outcome.kind == RenameOutcome::Kind::Failed)
-        messages.Error(outcome.error, title);
-    return outcome;
+    return fileSystem.RenameInFolder(folder, oldName, newName);
 }
 
 }  // namespace miravel

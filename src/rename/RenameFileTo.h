@@ -6,14 +6,10 @@
 
 namespace miravel {
 
-class MessageBoxes;
-
-// Renames folder/oldName to newName in the same folder. A failure, or a name that must not
-// reach the system (empty, "." or "..", with "/" or NUL), or an old name that now names a
-// folder, is shown in an error box with the given title; a rename with nothing to do passes
-// silently. The outcome is returned for the callers that must undo something of their own on
-// failure.
-RenameOutcome RenameFileTo(FileSystem& fileSystem, MessageBoxes& messages, const QString& title,
-                           const QString& folder, const QString& oldName, const QString& newName);
+// Renames folder/oldName to newName in the same folder. A name that must not reach the system
+// (empty, "." or "..", with "/" or NUL), or an old name that now names a folder, fails before
+// any system call, with the text an error box shows; a rename with nothing to do passes.
+RenameOutcome TryRenameFileTo(FileSystem& fileSystem, const QString& folder, const QString& oldName,
+                              const QString& newName);
 
 }  // namespace miravel

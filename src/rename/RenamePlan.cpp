@@ -59,7 +59,8 @@ RenamePlan PlanRenames(const QStringList& selectedNames, const NewNameFunction& 
         if (!name)
             continue;
         planIndexOf.insert(key(selectedNames[index]), qsizetype(plan.rows.size()));
-        plan.rows.push_back({selectedNames[index], std::move(*name), PlanMark::Renames});
+        // Compared, shown and renamed as the bytes the disk will hold.
+        plan.rows.push_back({selectedNames[index], CanonicalFileName(*name), PlanMark::Renames});
     }
 
     Holders holders;

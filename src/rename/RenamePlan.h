@@ -6,6 +6,8 @@
 #include <optional>
 #include <vector>
 
+#include "platform/FileIdentity.h"
+
 namespace miravel {
 
 // New bare name for a selected row, or nothing to skip the row silently. selectedIndex counts
@@ -19,6 +21,14 @@ struct FolderEntries {
     bool ignoresCase = false;
     // Whether two present entries are one file (hard links); optional.
     std::function<bool(const QString& nameA, const QString& nameB)> sameFile;
+};
+
+// A rename that was made.
+struct RenamedFile {
+    QString oldName;
+    QString newName;
+    // The file under its new name just after the rename; undo acts on that file only.
+    std::optional<FileIdentity> identity;
 };
 
 // How one planned rename is expected to end, in the order the rename itself finds out.

@@ -1,11 +1,25 @@
 #include "rename/UndoHistory.h"
 
-#include "platform/MessageBoxes.h"
+#include "platform/FileSystem.h"
 #include "platform/WorkProgress.h"
+#include "rename/BatchRename.h"
 #include "rename/RenameFileTo.h"
 #include "rename/RenameTexts.h"
 
 namespace miravel {
+
+namespace {
+
+RowOutcome Refused(const QString& oldName, const QString& newName, QString error) {
+    RowOutcome row;
+    row.oldName = oldName;
+    row.newName = newName;
+    row.kind = RowOutcome::Kind::Failed;
+    row.error = std::move(error);
+    return row;
+}
+
+}  // namespace
 
 RenamedFile RenamedNow(const FileSystem& fileSystem, const QString& folder, const QString& oldName,
                        const QString& newName) {
@@ -21,45 +35,54 @@ void UndoHistory::Record(const QString& folder, const std::optional<FileIdentity
     entries_.push_back({folder, folderIdentity, std::move(renamed)});
     while (qsizetype(entries_.size()) > levels_)
         entries_.pop_front();
-    Changed();
 }
 
-bool UndoHistory::UndoLast(FileSystem& fileSystem, MessageBoxes& messages, const QString& title,
-                           WorkProgress* progress) {
+std::optional<BatchResult> UndoHistory::UndoLast(FileSystem& fileSystem, WorkProgress* progress) {
     if (entries_.empty())
-        return false;
+        return std::nullopt;
     const Entry entry = std::move(entries_.back());
     entries_.pop_back();
-    Changed();
 
+    BatchResult result;
+    result.folder = entry.folder;
+    result.folderIdentity = entry.folderIdentity;
     FolderHold hold(fileSystem, entry.folder);
     const auto total = qint64(entry.renamed.size());
     ProgressScope scope(progress, total);
     // A folder made at the path since holds other files, whatever their names.
     if (!entry.folderIdentity || fileSystem.FolderIdentity(entry.folder) != entry.folderIdentity) {
-        messages.Error(rename_texts::UndoOtherFolder.arg(entry.folder), title);
+        result.rows.push_back(
+            Refused({}, {}, rename_texts::UndoOtherFolder.toString().arg(entry.folder)));
         scope.Advance(total);
-        return true;
+        return result;
     }
+    result.rows.reserve(entry.renamed.size());
     qint64 done = 0;
     for (auto file = entry.renamed.rbegin(); file != entry.renamed.rend(); ++file) {
         QString error;
         const std::optional<FileIdentity> now =
             fileSystem.IdentityOf(entry.folder, file->newName, &error);
-        if (!now)
-            messages.Error(error, title);
-        else if (!file->identity || *now != *file->identity)
-            messages.Error(rename_texts::UndoOtherFile.arg(file->newName), title);
-        else
-            RenameFileTo(fileSystem, messages, title, entry.folder, file->newName, file->oldName);
+        if (!now) {
+            result.rows.push_back(Refused(file->newName, file->oldName, error));
+        } else if (!file->identity || *now != *file->identity) {
+            result.rows.push_back(
+                Refused(file->newName, file->oldName,
+                        rename_texts::UndoOtherFile.toString().arg(file->newName)));
+        } else {
+            const RenameOutcome outcome =
+                TryRenameFileTo(fileSystem, entry.folder, file->newName, file->oldName);
+            RowOutcome& row = result.rows.emplace_back();
+            row.oldName = file->newName;
+            row.newName = file->oldName;
+            row.kind = outcome.kind == RenameOutcome::Kind::Renamed ? RowOutcome::Kind::Renamed
+                       : outcome.kind == RenameOutcome::Kind::NothingToDo
+                           ? RowOutcome::Kind::Skipped
+                           : RowOutcome::Kind::Failed;
+            row.error = outcome.error;
+        }
         scope.Advance(++done);
     }
-    return true;
-}
-
-void UndoHistory::Changed() {
-    if (changed)
-        changed();
+    return result;
 }
 
 }  // namespace miravel

@@ -2,23 +2,15 @@
 
 #include <QString>
 #include <deque>
-#include <functional>
 #include <optional>
 #include <vector>
 
-#include "platform/FileSystem.h"
+#include "rename/BatchRename.h"
 
 namespace miravel {
 
-class MessageBoxes;
+class FileSystem;
 class WorkProgress;
-
-struct RenamedFile {
-    QString oldName;
-    QString newName;
-    // The file under its new name just after the rename; undo acts on that file only.
-    std::optional<FileIdentity> identity;
-};
 
 // The record of a rename just made in folder, with the identity of the renamed file.
 RenamedFile RenamedNow(const FileSystem& fileSystem, const QString& folder, const QString& oldName,
@@ -40,14 +32,11 @@ class UndoHistory {
     // Gives the files of the newest entry their old names again, the last renamed first, never
     // replacing a file, with the folder held open throughout. Only the very files renamed, in
     // the very folder, are renamed back: a file that another has taken the place of, or that
-    // has been written since, and a folder that another has taken the place of, are reported
-    // under title and left alone. A rename that fails is shown with the system's text and the
-    // others go on. The entry is dropped either way. False when there was nothing to undo.
-    bool UndoLast(FileSystem& fileSystem, MessageBoxes& messages, const QString& title,
-                  WorkProgress* progress = nullptr);
-
-    // Called whenever CanUndo may have changed.
-    std::function<void()> changed;
+    // has been written since, and a folder that another has taken the place of, are told in
+    // the result as failures and left alone. A rename that fails is told with the system's
+    // text and the others go on. The entry is dropped either way. Nothing when there was
+    // nothing to undo.
+    std::optional<BatchResult> UndoLast(FileSystem& fileSystem, WorkProgress* progress = nullptr);
 
   private:
     struct Entry {
@@ -55,8 +44,6 @@ class UndoHistory {
         std::optional<FileIdentity> folderIdentity;
         std::vector<RenamedFile> renamed;
     };
-    void Changed();
-
     qsizetype levels_;
     std::deque<Entry> entries_;
 };

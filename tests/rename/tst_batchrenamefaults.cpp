@@ -19,6 +19,7 @@
 #include "rename/DeleteNumberedOperation.h"
 #include "rename/ReplaceOperation.h"
 #include "rename/SerialOperation.h"
+#include "support/BatchDialogue.h"
 #include "support/ScriptedMessageBoxes.h"
 #include "support/TempFolder.h"
 #include "support/Unprivileged.h"
@@ -52,15 +53,11 @@ struct Run {
     int refills = 0;
 
     void Go(const BatchOperation& operation, const QStringList& selected) {
-        BatchContext context;
-        context.messages = &boxes;
-        context.fileSystem = &fileSystem;
-        context.title = kCaption;
-        context.folder = [this] { return folder.path(); };
-        context.selectedRowNames = [selected] { return selected; };
-        context.refill = [this] { ++refills; };
         boxes.QueueAnswer(true);
-        BatchRename(operation, context);
+        const std::optional<BatchResult> result =
+            test::RunBatch(fileSystem, boxes, kCaption, {operation, folder.path(), selected, {}});
+        if (result && result->Attempted())
+            ++refills;
     }
 };
 
@@ -292,14 +289,11 @@ class BatchRenameFaultsTest : public QObject {
             test::ScriptedMessageBoxes boxes;
             boxes.QueueAnswer(true);
             int refills = 0;
-            BatchContext context;
-            context.messages = &boxes;
-            context.fileSystem = &fileSystem;
-            context.title = kCaption;
-            context.folder = [&] { return shared; };
-            context.selectedRowNames = [] { return QStringList{u"a.txt"_s, u"b.txt"_s}; };
-            context.refill = [&] { ++refills; };
-            BatchRename(AddHead(u"new_"_s), context);
+            const std::optional<BatchResult> result =
+                test::RunBatch(fileSystem, boxes, kCaption,
+                               {AddHead(u"new_"_s), shared, {u"a.txt"_s, u"b.txt"_s}, {}});
+            if (result && result->Attempted())
+                ++refills;
             return (QStringList{QString::number(refills)} + boxes.ErrorTexts()).join('\n').toUtf8();
         });
         ::chmod(QFile::encodeName(shared).constData(), 0755);

@@ -1,11 +1,13 @@
 #include <QTest>
 #include <cerrno>
 
+#include "platform/FileNameCodec.h"
 #include "platform/FileSystem.h"
 #include "platform/SystemErrorText.h"
 #include "rename/BatchRename.h"
 #include "rename/FolderEntriesRead.h"
 #include "rename/RenamePlan.h"
+#include "support/BatchDialogue.h"
 #include "support/ScriptedMessageBoxes.h"
 #include "support/TempFolder.h"
 
@@ -267,6 +269,15 @@ class RenamePlanTest : public QObject {
             << abc << abc << QStringList{u"a → "_s, u"b → "_s + QString(300, u'b'), u"c → c"_s};
         QTest::newRow("file gone since the listing")
             << QStringList{u"b"_s} << abc << QStringList{u"a → x"_s, u"b → a"_s, u"c → c"_s};
+        // Bytes E3 and 81 82 that are not UTF-8 on their own come together as "あ".
+        const QString escaped = DecodeFileName("\xe3[1]\x81\x82");
+        const QString joined = DecodeFileName("\xe3") + DecodeFileName("\x81\x82");
+        QTest::newRow("escaped bytes joined into a name that is taken")
+            << QStringList{escaped, u"あ"_s} << QStringList{escaped}
+            << QStringList{escaped + u" → "_s + joined};
+        QTest::newRow("escaped bytes joined into a new name")
+            << QStringList{escaped} << QStringList{escaped}
+            << QStringList{escaped + u" → "_s + joined};
     }
     void runDoesWhatThePlanSays() {
         QFETCH(QStringList, files);
@@ -279,7 +290,7 @@ class RenamePlanTest : public QObject {
                 folder.MakeFolder(name.chopped(1));
                 onDisk << name.chopped(1);
             } else {
-                folder.MakeFile(name);
+                folder.MakeFileRaw(EncodeFileName(name));
                 onDisk << name;
             }
         }
@@ -288,25 +299,21 @@ class RenamePlanTest : public QObject {
         boxes.QueueAnswer(true);
         const RenamePlan plan = PlanRenames(selected, Mapping(mapping),
                                             ReadFolderEntries(fileSystem, folder.path(), {}));
-        std::vector<RenamedFile> recorded;
-        BatchContext context;
-        context.messages = &boxes;
-        context.fileSystem = &fileSystem;
-        context.title = u"Miravel 1.0"_s;
-        context.folder = [&folder] { return folder.path(); };
-        context.selectedRowNames = [&selected] { return selected; };
-        context.folderEntries = [&](const QStringList& names) {
-            return ReadFolderEntries(fileSystem, folder.path(), names);
-        };
-        context.renamed = [&recorded](const QString&, const std::optional<FileIdentity>&,
-                                      std::vector<RenamedFile> renamed) {
-            recorded = std::move(renamed);
-        };
-
-        BatchRename({{}, u"確認"_s, Mapping(mapping)}, context);
+        const std::optional<BatchResult> result =
+            test::RunBatch(fileSystem, boxes, u"Miravel 1.0"_s,
+                           {{{}, u"確認"_s, Mapping(mapping)},
+                            folder.path(),
+                            selected,
+                            ReadFolderEntries(fileSystem, folder.path(), selected)});
+        QVERIFY(result);
+        const std::vector<RenamedFile> recorded = result->Renamed();
 
         QCOMPARE(boxes.shown().first().details, PlanDetails(plan));
-        QCOMPARE(folder.Names(), NamesAfter(onDisk, plan));
+        QStringList namesOnDisk;
+        for (const QByteArray& raw : folder.RawNames())
+            namesOnDisk << DecodeFileName(raw);
+        namesOnDisk.sort();
+        QCOMPARE(namesOnDisk, NamesAfter(onDisk, plan));
         QCOMPARE(boxes.ErrorTexts().size(), plan.failures);
         QStringList expectedRecord, actualRecord;
         for (const PlannedRename& row : plan.rows)
@@ -324,16 +331,11 @@ class RenamePlanTest : public QObject {
         FileSystem fileSystem;
         test::ScriptedMessageBoxes boxes;
         boxes.QueueAnswer(true);
-        BatchContext context;
-        context.messages = &boxes;
-        context.fileSystem = &fileSystem;
-        context.folder = [&folder] { return folder.path(); };
-        context.selectedRowNames = [] { return QStringList{u"a"_s}; };
-        context.folderEntries = [&](const QStringList& names) {
-            return ReadFolderEntries(fileSystem, folder.path(), names);
-        };
-
-        BatchRename({{}, u"確認"_s, Mapping({u"a → b"_s})}, context);
+        test::RunBatch(fileSystem, boxes, QString(),
+                       {{{}, u"確認"_s, Mapping({u"a → b"_s})},
+                        folder.path(),
+                        {u"a"_s},
+                        ReadFolderEntries(fileSystem, folder.path(), {u"a"_s})});
 
         QVERIFY(boxes.shown().first().details.contains(u"× a → b"_s));
         QCOMPARE(boxes.ErrorTexts(), QStringList{SystemErrorText(EEXIST)});

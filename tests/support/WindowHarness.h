@@ -7,6 +7,7 @@
 #include "TempFolder.h"
 #include "app/widgets/MainWindow.h"
 #include "platform/FileSystem.h"
+#include "session/FolderSession.h"
 #include "settings/SettingsValues.h"
 
 namespace miravel::test {
@@ -44,7 +45,7 @@ class WindowHarness {
 
     // Names in the table, in table order.
     QStringList TableNames() const;
-    QStringList SelectedNames() const { return window_->SelectedRowNames(); }
+    QStringList SelectedNames() const { return window_->Session().SelectedNames(); }
     template <typename T>
     T* Find(const QString& objectName) const {
         return window_->findChild<T*>(objectName);

@@ -7,7 +7,6 @@
 #include <QTest>
 #include "files/widgets/FileTableView.h"
 
-#include "files/FileListBox.h"
 #include "files/widgets/FileTableItemModel.h"
 #include "files/widgets/FolderListWidget.h"
 #include "support/WindowHarness.h"

@@ -11,6 +11,7 @@
 #include "files/FileRow.h"
 #include "files/widgets/FileTableItemModel.h"
 #include "files/widgets/FileTableView.h"
+#include "rename/widgets/SerialPanel.h"
 #include "support/WindowHarness.h"
 #include "ui/PanelInput.h"
 
@@ -145,7 +146,7 @@ class SerialPanelTest : public QObject {
 
     void exampleFollowsProgramChanges() {
         SerialWindow w;
-        w.harness.window().SetDigitsFromCount(250);
+        w.harness.Find<SerialPanel>("Frame5")->SetDigitsFromCount(250);
         QCOMPARE(w.Preview()->text(),
                  QStringLiteral("[第001話]資料A.txt, [第002話]資料B.txt, [第003話]資料C.txt, …"));
         w.Box("Text4")->setText(QStringLiteral("#"));

@@ -183,7 +183,7 @@ class UndoProgressTest : public QObject {
         Sightings seen;
         seen.Watch(harness);
 
-        harness.window().Refill();
+        harness.window().Session().Refill();
 
         QCOMPARE(seen.totals, appears ? QList<qint64>{files} : QList<qint64>{});
         QVERIFY(seen.barVisible);

@@ -4,36 +4,32 @@
 #include <QString>
 
 #include "app/MainWindowServices.h"
-#include "files/DateConditions.h"
-#include "platform/TypeDescriptions.h"
-#include "rename/BatchRename.h"
-#include "rename/UndoHistory.h"
 #include "settings/SettingsFileLocation.h"
 #include "settings/SettingsValues.h"
 
 class QAction;
-class QComboBox;
-class QFrame;
 class QLabel;
-class QLineEdit;
 class QPushButton;
+class QStackedWidget;
 class QStatusBar;
 class QTabBar;
 
 namespace miravel {
 
 class AddPanel;
-class DateBox;
+class ConditionsPanel;
 class DeletePanel;
-class FileListBox;
+class DriveBox;
 class FileTableItemModel;
 class FileTableView;
 class FolderListWidget;
+class FolderSession;
 class ReplacePanel;
 class SerialPanel;
+class SessionPrompts;
 class StatusProgress;
 
-// The one window: it owns every control and binds them to the logic of the rooms.
+// The one window: it lays out the controls and connects them to the folder session.
 class MainWindow : public QMainWindow {
     Q_OBJECT
 
@@ -42,49 +38,26 @@ class MainWindow : public QMainWindow {
     ~MainWindow() override;
 
     QString Caption() const { return caption_; }
+    FolderSession& Session() const { return *session_; }
     FileTableItemModel* TableModel() const { return tableModel_; }
     FileTableView* TableView() const { return ListView1; }
     FolderListWidget* FolderList() const { return Dir1; }
-    FileListBox* FileList() const { return File1; }
     QString StatusText(int panel) const;  // panels 1 to 3
     const MainWindowServices& Services() const { return services_; }
-
-    // Rebuilds the table from the file list: every row selected, status panels 1 and 2, the
-    // digit count of the serial panel, the current sort.
-    void FillFileTable();
-    // Refreshes the file list from the folder, then fills.
-    void Refill();
-    // Selects the zero-padding entry equal to the digit count of count (the last when none).
-    void SetDigitsFromCount(qint64 count);
-    void SetStatusText(int panel, const QString& text);
-    // Selected rows' names in table order.
-    QStringList SelectedRowNames() const;
-    // What the operation panels' batch runs are given of the window.
-    BatchContext MakeBatchContext();
-    // Gives the files of the last batch run or in-place rename their old names, then refills.
-    void UndoLastRename();
     StatusProgress* Progress() const { return progress_; }
 
   protected:
     void closeEvent(QCloseEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    void BuildControls();
+    QWidget* BuildFolderPane(QWidget* parent);
+    QWidget* BuildTablePane(QWidget* parent);
+    void BuildOperations(QWidget* parent);
+    void BuildStatusBar();
+    void SetTabOrder();
+    void Connect();
     void StartUp();
-    void DriveChanged();
-    void FolderChanged();
-    void PatternChanged();
-    void PatternLeave();
-    void ShowPanelForTab();
-    void SelectDriveFor(const QString& folder);
-    void ApplyTypeFilter();
-    void ResetCreatedRange();
-    void ResetModifiedRange();
-    DateConditions CurrentDateConditions() const;
-    void FillPersistedTexts(const SettingsValues& values);
-    void TakePersistedTexts(SettingsValues& values) const;
-    QPushButton* MakeUndoControls(QWidget* parent);
+    void SetStatusText(int panel, const QString& text);
 
     MainWindowServices services_;
     QString caption_;
@@ -92,36 +65,22 @@ class MainWindow : public QMainWindow {
     QString settingsSection_;
     SettingsFilePaths settingsFiles_;
     SettingsValues settings_;
-    TypeDescriptions typeDescriptions_;  // cached per extension across fills
 
-    // Folder and pattern.
-    QComboBox* Drive1 = nullptr;       // mounted volumes' roots
+    FolderSession* session_ = nullptr;
+    SessionPrompts* prompts_ = nullptr;
+    DriveBox* Drive1 = nullptr;        // mounted volumes' roots
     FolderListWidget* Dir1 = nullptr;  // the folder and its neighbours
-    FileListBox* File1 = nullptr;      // never shown: the folder's matching files
-    QLineEdit* txtPattern = nullptr;   // search pattern ("検索文字")
-    QPushButton* Command5 = nullptr;   // resets the pattern ("ｸﾘｱ")
-    // Conditions.
-    QComboBox* Combo2 = nullptr;      // type filter
-    DateBox* txtMkDate1 = nullptr;    // created from
-    DateBox* txtMkDate2 = nullptr;    // created to
-    DateBox* txtReNew1 = nullptr;     // modified from
-    DateBox* txtReNew2 = nullptr;     // modified to
-    QPushButton* cmdClear = nullptr;  // resets the creation range
-    QPushButton* Command6 = nullptr;  // resets the modification range
-    // File table.
+    ConditionsPanel* conditions_ = nullptr;
     FileTableView* ListView1 = nullptr;  // the file table
     FileTableItemModel* tableModel_ = nullptr;
     QPushButton* Command4 = nullptr;  // selects every row ("全選択")
     QPushButton* cmdUndo = nullptr;   // takes back the last renames ("元に戻す")
     QAction* undoAction_ = nullptr;   // the same by Ctrl+Z where no text box takes the key
-    UndoHistory undo_;
     StatusProgress* progress_ = nullptr;
     QStatusBar* StatusBar1 = nullptr;
     QLabel* statusPanels_[3] = {};
-    // Operations.
-    QLabel* Label26 = nullptr;  // the guide of the four steps
     QTabBar* TabStrip1 = nullptr;
-    QFrame* Picture1 = nullptr;  // holds the four operation panels
+    QStackedWidget* Picture1 = nullptr;  // the four operation panels, one shown per tab
     ReplacePanel* Frame3 = nullptr;
     AddPanel* Frame4 = nullptr;
     SerialPanel* Frame5 = nullptr;

@@ -14,7 +14,6 @@
 #include "files/FileTexts.h"
 #include "files/SelectedRows.h"
 #include "files/widgets/NameEditDelegate.h"
-#include "rename/InPlaceRename.h"
 
 namespace miravel {
 
@@ -52,19 +51,8 @@ FileTableView::FileTableView(QWidget* parent) : QTreeView(parent) {
 
 FileTableView::~FileTableView() = default;
 
-void FileTableView::Bind(const FileTableViewServices& services) {
-    services_ = services;
-    rename_.reset();
-    if (services_.fileSystem && services_.messages)
-        rename_ = std::make_unique<InPlaceRename>(*services_.fileSystem, *services_.messages);
-}
-
 FileTableModel* FileTableView::TableModel() const {
     return qobject_cast<FileTableModel*>(model());
-}
-
-QString FileTableView::EditOriginalName() const {
-    return rename_ ? rename_->EditOriginalName() : QString();
 }
 
 std::vector<int> FileTableView::SelectedRows() const {
@@ -85,14 +73,6 @@ void FileTableView::SortByColumn(int column) {
     }
 }
 
-void FileTableView::ShowSelectionSummary() {
-    const FileTableModel* table = TableModel();
-    if (!table)
-        return;
-    const QString folder = services_.folder ? services_.folder() : QString();
-    Q_EMIT SelectionSummaryReady(SummarizeSelection(table->Rows(), SelectedRows(), folder));
-}
-
 void FileTableView::selectAll() {
     QAbstractItemModel* table = model();
     QItemSelectionModel* selection = selectionModel();
@@ -108,14 +88,20 @@ void FileTableView::selectAll() {
                       QItemSelectionModel::ClearAndSelect);
 }
 
-void FileTableView::SelectAllRows() {
-    const FileTableModel* table = TableModel();
-    if (!table)
-        return;
-    selectAll();
-    const QString folder = services_.folder ? services_.folder() : QString();
-    Q_EMIT SelectionSummaryReady(SummarizeAllRows(table->Rows(), folder));
-    setFocus(Qt::OtherFocusReason);
+void FileTableView::BeginRefill() {
+    window()->setCursor(Qt::WaitCursor);
+    // Disabling the table pushes the focus on to the next control. A fill can run while the
+    // table is taking the focus (a click on it made a date box refill), and the focus belongs
+    // to the table then.
+    hadFocusBeforeRefill_ = hasFocus();
+    setEnabled(false);
+}
+
+void FileTableView::EndRefill() {
+    setEnabled(true);
+    if (hadFocusBeforeRefill_)
+        setFocus(Qt::OtherFocusReason);
+    window()->unsetCursor();
 }
 
 void FileTableView::RemoveSelectedRows() {
@@ -141,27 +127,26 @@ bool FileTableView::edit(const QModelIndex& index, EditTrigger trigger, QEvent* 
 
 bool FileTableView::BeforeNameEdit(const QModelIndex& index) {
     const FileTableModel* table = TableModel();
-    if (!rename_ || !table || !index.isValid())
+    if (nameEditAbandoned_ || !table || !index.isValid())
         return false;
-    return rename_->BeforeEdit(table->Row(index.row()).name);
+    const QString& rowName = table->Row(index.row()).name;
+    if (rowName != editOriginalName_) {
+        editOriginalName_ = rowName;
+        return true;
+    }
+    editOriginalName_.clear();
+    return false;
 }
 
 void FileTableView::AfterNameEdit(const QModelIndex& index, const QString& text) {
-    FileTableModel* table = TableModel();
-    if (!rename_ || !table || !index.isValid())
+    if (nameEditAbandoned_ || !TableModel() || !index.isValid())
         return;
-    const QPersistentModelIndex edited(index);
-    EditedRow row;
-    row.name = [table, edited] {
-        return edited.isValid() ? table->Row(edited.row()).name : QString();
-    };
-    row.setName = [table, edited](const QString& name) {
-        return edited.isValid() && table->SetRowName(edited.row(), name);
-    };
-    const QString folder = services_.folder ? services_.folder() : QString();
-    const QString oldName = rename_->EditOriginalName();
-    if (rename_->AfterEdit(folder, text, row) && services_.renamed)
-        services_.renamed(folder, oldName, text);
+    Q_EMIT NameEdited(index.row(), editOriginalName_, text);
+}
+
+void FileTableView::EndNameEdit(bool editOver) {
+    if (editOver)
+        editOriginalName_.clear();
 }
 
 void FileTableView::mousePressEvent(QMouseEvent* event) {
@@ -179,12 +164,12 @@ void FileTableView::mousePressEvent(QMouseEvent* event) {
 void FileTableView::mouseReleaseEvent(QMouseEvent* event) {
     QTreeView::mouseReleaseEvent(event);
     if (event->button() == Qt::LeftButton)
-        ShowSelectionSummary();
+        Q_EMIT SelectionGestureEnded();
 }
 
 void FileTableView::keyReleaseEvent(QKeyEvent* event) {
     QTreeView::keyReleaseEvent(event);
-    ShowSelectionSummary();
+    Q_EMIT SelectionGestureEnded();
 }
 
 void FileTableView::startDrag(Qt::DropActions supportedActions) {

@@ -13,12 +13,6 @@ namespace {
 
 constexpr int kPathRole = Qt::UserRole + 1;
 
-QString WithoutTrailingSeparator(QString path) {
-    while (path.size() > 1 && path.endsWith(QLatin1Char('/')))
-        path.chop(1);
-    return path;
-}
-
 }  // namespace
 
 FolderListWidget::FolderListWidget(FileSystem& fileSystem, QWidget* parent)

@@ -22,8 +22,8 @@ constexpr int kPositionMaxLength = 3;
 
 }  // namespace
 
-AddPanel::AddPanel(const BatchContext& batch, QWidget* parent)
-    : QFrame(parent), batch_(batch), Option1_(new QButtonGroup(this)) {
+AddPanel::AddPanel(MessageBoxes* messages, const QString& title, QWidget* parent)
+    : QFrame(parent), Option1_(new QButtonGroup(this)) {
     setObjectName(QStringLiteral("Frame4"));
     setAccessibleName(QStringLiteral("文字列を付加"));
 
@@ -96,7 +96,7 @@ AddPanel::AddPanel(const BatchContext& batch, QWidget* parent)
     setTabOrder(txtST_, Text3_);
     setTabOrder(Text3_, Command2_);
 
-    positionCheck_ = new NumberFieldCheck(txtST_, batch_.messages, batch_.title);
+    positionCheck_ = new NumberFieldCheck(txtST_, messages, title);
 
     // Programmatic choices count like clicks, as the example must always match the choice.
     connect(Option1_, &QButtonGroup::idToggled, this, [this](int, bool checked) {
@@ -133,7 +133,7 @@ void AddPanel::RunAdd() {
     const std::optional<Placement> placement = ChosenPlacement();
     if (!placement || positionCheck_->Refused())
         return;
-    BatchRename(MakeAddStringOperation({Text3_->text(), *placement, txtST_->text()}), batch_);
+    Q_EMIT RunRequested(AddStringFields{Text3_->text(), *placement, txtST_->text()});
 }
 
 }  // namespace miravel

@@ -2,8 +2,8 @@
 
 #include <QFrame>
 
-#include "rename/BatchRename.h"
 #include "rename/NameInsertion.h"
+#include "rename/OperationRequest.h"
 
 class QButtonGroup;
 class QLabel;
@@ -12,6 +12,8 @@ class QPushButton;
 class QRadioButton;
 
 namespace miravel {
+
+class MessageBoxes;
 
 class NumberFieldCheck;
 
@@ -22,7 +24,8 @@ class AddPanel : public QFrame {
     Q_OBJECT
 
   public:
-    AddPanel(const BatchContext& batch, QWidget* parent = nullptr);
+    // Refused number fields are told in boxes through messages, under title.
+    AddPanel(MessageBoxes* messages, const QString& title, QWidget* parent = nullptr);
 
     QLineEdit* Text3() const { return Text3_; }  // the text to add
     QLineEdit* txtST() const { return txtST_; }  // characters before the text under "指定"
@@ -30,11 +33,14 @@ class AddPanel : public QFrame {
     // Rebuilds the after-example and enables the position box only under "指定".
     void UpdateAddPreview();
 
+  Q_SIGNALS:
+    // The run button was pressed on fields that may run.
+    void RunRequested(const miravel::OperationRequest& request);
+
   private:
     void RunAdd();
     std::optional<Placement> ChosenPlacement() const;
 
-    BatchContext batch_;
     QButtonGroup* Option1_;
     QLineEdit* txtST_;
     QLineEdit* Text3_;

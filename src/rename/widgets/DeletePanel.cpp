@@ -14,8 +14,7 @@
 
 namespace miravel {
 
-DeletePanel::DeletePanel(const BatchContext& batch, QWidget* parent)
-    : QFrame(parent), batch_(batch) {
+DeletePanel::DeletePanel(QWidget* parent) : QFrame(parent) {
     setObjectName(QStringLiteral("Frame6"));
     setAccessibleName(QStringLiteral("番号付き文字列を削除"));
     BuildControls();
@@ -23,8 +22,7 @@ DeletePanel::DeletePanel(const BatchContext& batch, QWidget* parent)
     connect(Option3, &QButtonGroup::idClicked, this, [this] { UpdateDeletePreview(); });
     for (QLineEdit* box : {Text7_, Text8_})
         connect(box, &QLineEdit::textChanged, this, [this] { UpdateDeletePreview(); });
-    connect(Command7, &QPushButton::clicked, this,
-            [this] { BatchRename(MakeDeleteNumberedOperation(Fields()), batch_); });
+    connect(Command7, &QPushButton::clicked, this, [this] { Q_EMIT RunRequested(Fields()); });
 }
 
 void DeletePanel::BuildControls() {

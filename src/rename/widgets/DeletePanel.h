@@ -2,8 +2,8 @@
 
 #include <QFrame>
 
-#include "rename/BatchRename.h"
 #include "rename/DeleteNumberedOperation.h"
+#include "rename/OperationRequest.h"
 
 class QButtonGroup;
 class QLabel;
@@ -17,7 +17,7 @@ class DeletePanel : public QFrame {
     Q_OBJECT
 
   public:
-    DeletePanel(const BatchContext& batch, QWidget* parent = nullptr);
+    explicit DeletePanel(QWidget* parent = nullptr);
 
     // The texts around the number, kept in the settings between runs.
     QLineEdit* Text7() const { return Text7_; }
@@ -32,11 +32,14 @@ class DeletePanel : public QFrame {
     // rebuild (the examples keep their texts unless the fields are refused).
     void ApplyRefusalMark();
 
+  Q_SIGNALS:
+    // The run button was pressed on fields that may run.
+    void RunRequested(const miravel::OperationRequest& request);
+
   private:
     void BuildControls();
     void SetStruck(bool struck);
 
-    BatchContext batch_;
     QLineEdit* Text7_ = nullptr;      // before the number
     QLineEdit* Text8_ = nullptr;      // after the number
     QButtonGroup* Option3 = nullptr;  // strings and number, or the number only

@@ -13,8 +13,7 @@
 
 namespace miravel {
 
-ReplacePanel::ReplacePanel(const BatchContext& batch, QWidget* parent)
-    : QFrame(parent), batch_(batch) {
+ReplacePanel::ReplacePanel(QWidget* parent) : QFrame(parent) {
     setObjectName(QStringLiteral("Frame3"));
     setAccessibleName(QStringLiteral("置換"));
 
@@ -74,7 +73,7 @@ ReplacePanel::ReplacePanel(const BatchContext& batch, QWidget* parent)
 }
 
 void ReplacePanel::RunReplace() {
-    BatchRename(MakeReplaceOperation(Text1_->text(), Text2_->text()), batch_);
+    Q_EMIT RunRequested(ReplaceFields{Text1_->text(), Text2_->text()});
 }
 
 }  // namespace miravel

@@ -2,7 +2,7 @@
 
 #include <QFrame>
 
-#include "rename/BatchRename.h"
+#include "rename/OperationRequest.h"
 
 class QLabel;
 class QLineEdit;
@@ -16,15 +16,18 @@ class ReplacePanel : public QFrame {
     Q_OBJECT
 
   public:
-    ReplacePanel(const BatchContext& batch, QWidget* parent = nullptr);
+    explicit ReplacePanel(QWidget* parent = nullptr);
 
     QLineEdit* Text1() const { return Text1_; }  // the text to find
     QLineEdit* Text2() const { return Text2_; }  // the replacement
 
+  Q_SIGNALS:
+    // The run button was pressed on fields that may run.
+    void RunRequested(const miravel::OperationRequest& request);
+
   private:
     void RunReplace();
 
-    BatchContext batch_;
     QLineEdit* Text1_;
     QLineEdit* Text2_;
     QPushButton* Command1_;  // runs the replace

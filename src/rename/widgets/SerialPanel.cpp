@@ -10,20 +10,21 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "files/Formats.h"
 #include "rename/RenameTexts.h"
 #include "rename/widgets/NumberFieldCheck.h"
 #include "rename/widgets/PanelControls.h"
 
 namespace miravel {
 
-SerialPanel::SerialPanel(const BatchContext& batch, QWidget* parent)
-    : QFrame(parent), batch_(batch), cmbZero_(new QComboBox(this)) {
+SerialPanel::SerialPanel(MessageBoxes* messages, const QString& title, QWidget* parent)
+    : QFrame(parent), cmbZero_(new QComboBox(this)) {
     setObjectName(QStringLiteral("Frame5"));
     setAccessibleName(QStringLiteral("連番を付加"));
     BuildControls();
 
-    startCheck_ = new NumberFieldCheck(Text5, batch_.messages, batch_.title);
-    positionCheck_ = new NumberFieldCheck(txtST2, batch_.messages, batch_.title);
+    startCheck_ = new NumberFieldCheck(Text5, messages, title);
+    positionCheck_ = new NumberFieldCheck(txtST2, messages, title);
 
     connect(cmbZero_, &QComboBox::currentIndexChanged, this, [this] { UpdateSerialPreview(); });
     connect(Option2, &QButtonGroup::idClicked, this, [this] { UpdateSerialPreview(); });
@@ -151,11 +152,16 @@ void SerialPanel::UpdateSerialPreview() {
     lblPre->setToolTip(lblPre->text());
 }
 
+void SerialPanel::SetDigitsFromCount(qint64 count) {
+    const int index = cmbZero_->findText(QString::number(DigitCount(count)));
+    cmbZero_->setCurrentIndex(index >= 0 ? index : cmbZero_->count() - 1);
+}
+
 void SerialPanel::Run() {
     // A refused number field has just taken the focus back; the click that left it is not a run.
     if (startCheck_->Refused() || positionCheck_->Refused())
         return;
-    BatchRename(MakeSerialOperation(Fields()), batch_);
+    Q_EMIT RunRequested(Fields());
 }
 
 }  // namespace miravel

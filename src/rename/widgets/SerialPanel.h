@@ -2,7 +2,7 @@
 
 #include <QFrame>
 
-#include "rename/BatchRename.h"
+#include "rename/OperationRequest.h"
 #include "rename/SerialOperation.h"
 
 class QButtonGroup;
@@ -13,6 +13,8 @@ class QPushButton;
 
 namespace miravel {
 
+class MessageBoxes;
+
 class NumberFieldCheck;
 
 // The add serial number panel (Frame5): zero-padded numbers in table order.
@@ -20,7 +22,8 @@ class SerialPanel : public QFrame {
     Q_OBJECT
 
   public:
-    SerialPanel(const BatchContext& batch, QWidget* parent = nullptr);
+    // Refused number fields are told in boxes through messages, under title.
+    SerialPanel(MessageBoxes* messages, const QString& title, QWidget* parent = nullptr);
 
     // Minimum digit count of the numbers, "1" to "8".
     QComboBox* cmbZero() const { return cmbZero_; }
@@ -32,12 +35,17 @@ class SerialPanel : public QFrame {
     SerialFields Fields() const;
     // Rebuilds the after-example and its tooltip, and enables the position box for "指定".
     void UpdateSerialPreview();
+    // Selects the zero-padding entry equal to the digit count of count (the last when none).
+    void SetDigitsFromCount(qint64 count);
+
+  Q_SIGNALS:
+    // The run button was pressed on fields that may run.
+    void RunRequested(const miravel::OperationRequest& request);
 
   private:
     void BuildControls();
     void Run();
 
-    BatchContext batch_;
     QComboBox* cmbZero_;
     QButtonGroup* Option2 = nullptr;  // placement: head, tail, at a position
     QLineEdit* txtST2 = nullptr;      // position for "指定"

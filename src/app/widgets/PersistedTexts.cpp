@@ -1,0 +1,37 @@
+#include "app/widgets/PersistedTexts.h"
+
+#include <QLineEdit>
+
+namespace miravel {
+
+namespace {
+
+// In the order they are filled.
+struct PersistedBox {
+    const char* objectName;
+    QString SettingsValues::*value;
+};
+constexpr PersistedBox kPersistedBoxes[] = {
+    {"Text1", &SettingsValues::replaceFind}, {"Text2", &SettingsValues::replaceWith},
+    {"Text3", &SettingsValues::addText},     {"Text4", &SettingsValues::serialBefore},
+    {"Text6", &SettingsValues::serialAfter}, {"Text7", &SettingsValues::deleteStart},
+    {"Text8", &SettingsValues::deleteEnd}};
+
+}  // namespace
+
+void FillPersistedTexts(QWidget* window, const SettingsValues& values) {
+    for (const PersistedBox& persisted : kPersistedBoxes) {
+        if (auto* box = window->findChild<QLineEdit*>(QLatin1String(persisted.objectName)))
+            box->setText(values.*persisted.value);
+    }
+}
+
+void TakePersistedTexts(const QWidget* window, SettingsValues& values) {
+    for (const PersistedBox& persisted : kPersistedBoxes) {
+        if (const auto* box =
+                window->findChild<const QLineEdit*>(QLatin1String(persisted.objectName)))
+            values.*persisted.value = box->text();
+    }
+}
+
+}  // namespace miravel

@@ -1,0 +1,142 @@
+#include "files/widgets/ConditionsPanel.h"
+
+#include <QComboBox>
+#include <QEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "files/FileTexts.h"
+#include "files/TypeFilter.h"
+#include "files/widgets/DateBox.h"
+#include "files/widgets/SmallButton.h"
+
+namespace miravel {
+
+namespace {
+
+DateBox* MakeDateBox(const QString& objectName, const QString& text, const QString& accessible,
+                     const std::function<QDate()>& today, QWidget* parent) {
+    auto* box = new DateBox(text, today, parent);
+    box->setObjectName(objectName);
+    box->setAccessibleName(accessible);
+    box->setFixedWidth(box->fontMetrics().horizontalAdvance(QStringLiteral("0000/00/00")) + 12);
+    box->setTextMargins(0, 0, 0, 0);
+    return box;
+}
+
+}  // namespace
+
+ConditionsPanel::ConditionsPanel(std::function<QDate()> today, QWidget* parent) : QWidget(parent) {
+    auto* patternRow = new QHBoxLayout;
+    auto* patternLabel = new QLabel(texts::PatternLabel(), this);
+    txtPattern = new QLineEdit(texts::DefaultPattern(), this);
+    txtPattern->setObjectName(QStringLiteral("txtPattern"));
+    txtPattern->setAccessibleName(texts::PatternLabel());
+    patternLabel->setBuddy(txtPattern);
+    Command5 = MakeSmallButton(QStringLiteral("Command5"), texts::ClearCaption(), this);
+    Command5->setAccessibleName(texts::PatternLabel() + texts::ClearCaption());
+    patternRow->addWidget(patternLabel);
+    patternRow->addWidget(txtPattern, 1);
+    patternRow->addWidget(Command5);
+
+    auto* conditions = new QGridLayout;
+    conditions->setHorizontalSpacing(2);
+    conditions->setVerticalSpacing(4);
+    auto* typeLabel = new QLabel(texts::TypeLabel(), this);
+    Combo2 = new QComboBox(this);
+    Combo2->setObjectName(QStringLiteral("Combo2"));
+    Combo2->setAccessibleName(texts::TypeLabel());
+    Combo2->addItems(TypeFilterEntries());
+    typeLabel->setBuddy(Combo2);
+    conditions->addWidget(typeLabel, 0, 0);
+    conditions->addWidget(Combo2, 0, 1, 1, 3, Qt::AlignLeft);
+    const QString from = QLatin1String(kDateFromDefault);
+    const QString to = QLatin1String(kDateToDefault);
+    txtMkDate1 = MakeDateBox(QStringLiteral("txtMkDate1"), from,
+                             texts::CreatedLabel() + texts::RangeFrom(), today, this);
+    txtMkDate2 = MakeDateBox(QStringLiteral("txtMkDate2"), to,
+                             texts::CreatedLabel() + texts::RangeTo(), today, this);
+    txtReNew1 = MakeDateBox(QStringLiteral("txtReNew1"), from,
+                            texts::ModifiedLabel() + texts::RangeFrom(), today, this);
+    txtReNew2 = MakeDateBox(QStringLiteral("txtReNew2"), to,
+                            texts::ModifiedLabel() + texts::RangeTo(), today, this);
+    cmdClear = MakeSmallButton(QStringLiteral("cmdClear"), texts::ClearCaption(), this);
+    cmdClear->setAccessibleName(texts::CreatedLabel() + texts::ClearCaption());
+    Command6 = MakeSmallButton(QStringLiteral("Command6"), texts::ClearCaption(), this);
+    Command6->setAccessibleName(texts::ModifiedLabel() + texts::ClearCaption());
+    auto addRange = [&](int row, const QString& label, QLineEdit* first, QLineEdit* last,
+                        QPushButton* clear) {
+        auto* caption = new QLabel(label, this);
+        caption->setBuddy(first);
+        conditions->addWidget(caption, row, 0);
+        conditions->addWidget(first, row, 1);
+        conditions->addWidget(new QLabel(texts::RangeSeparator(), this), row, 2);
+        conditions->addWidget(last, row, 3);
+        conditions->addWidget(clear, row, 4);
+    };
+    addRange(1, texts::CreatedLabel(), txtMkDate1, txtMkDate2, cmdClear);
+    addRange(2, texts::ModifiedLabel(), txtReNew1, txtReNew2, Command6);
+    conditions->setColumnStretch(5, 1);  // extra width goes after the clear buttons
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(4);
+    layout->addLayout(patternRow);
+    layout->addLayout(conditions);
+
+    connect(txtPattern, &QLineEdit::textChanged, this, &ConditionsPanel::PatternChanged);
+    txtPattern->installEventFilter(this);
+    connect(Command5, &QPushButton::clicked, this,
+            [this] { txtPattern->setText(texts::DefaultPattern()); });
+    // A new entry rewrites the pattern; picking the shown entry again applies it once more, in
+    // case the pattern was typed over since.
+    connect(Combo2, &QComboBox::currentIndexChanged, this, [this] { ApplyTypeFilter(); });
+    connect(Combo2, &QComboBox::activated, this, [this] { ApplyTypeFilter(); });
+    for (DateBox* box : {txtMkDate1, txtMkDate2, txtReNew1, txtReNew2})
+        connect(box, &DateBox::DateChanged, this, [this] { Q_EMIT DatesChanged(Dates()); });
+    const auto reset = [this](DateBox* first, DateBox* last) {
+        first->SetDate(QLatin1String(kDateFromDefault));
+        last->SetDate(QLatin1String(kDateToDefault));
+        Q_EMIT DatesChanged(Dates());
+    };
+    connect(cmdClear, &QPushButton::clicked, this,
+            [this, reset] { reset(txtMkDate1, txtMkDate2); });
+    connect(Command6, &QPushButton::clicked, this, [this, reset] { reset(txtReNew1, txtReNew2); });
+}
+
+DateConditions ConditionsPanel::Dates() const {
+    DateConditions dates;
+    dates.createdFrom = txtMkDate1->Date();
+    dates.createdTo = txtMkDate2->Date();
+    dates.modifiedFrom = txtReNew1->Date();
+    dates.modifiedTo = txtReNew2->Date();
+    return dates;
+}
+
+QList<QWidget*> ConditionsPanel::ReadingOrder() const {
+    return {txtPattern, Command5,  Combo2,    txtMkDate1, txtMkDate2,
+            cmdClear,   txtReNew1, txtReNew2, Command6};
+}
+
+void ConditionsPanel::ChooseFirstType() {
+    Combo2->setCurrentIndex(0);
+    ApplyTypeFilter();  // the first entry is current already, so no change announces it
+}
+
+bool ConditionsPanel::eventFilter(QObject* watched, QEvent* event) {
+    // An empty pattern left behind lists everything, and says so.
+    if (watched == txtPattern && event->type() == QEvent::FocusOut && txtPattern->text().isEmpty())
+        txtPattern->setText(texts::DefaultPattern());
+    return QWidget::eventFilter(watched, event);
+}
+
+void ConditionsPanel::ApplyTypeFilter() {
+    // The pattern's change announces the new pattern.
+    txtPattern->setText(ApplyTypeFilterToPattern(txtPattern->text(), Combo2->currentText()));
+}
+
+}  // namespace miravel

@@ -1,0 +1,106 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <QStringList>
+#include <optional>
+#include <vector>
+
+#include "files/DateConditions.h"
+#include "files/FolderFiles.h"
+#include "files/SelectionSummary.h"
+#include "platform/TypeDescriptions.h"
+#include "rename/BatchRename.h"
+#include "rename/OperationRequest.h"
+#include "rename/UndoHistory.h"
+
+class QItemSelectionModel;
+
+namespace miravel {
+
+class FileSystem;
+class FileTableModel;
+class RowSelection;
+class WorkProgress;
+
+// One folder as the user works on it: the folder and its listing, the conditions that narrow
+// it, the file table and its selection, the operation to run, the runs and what can be taken
+// back. Widgets show it and forward what the user does; it tells them what changed.
+class FolderSession : public QObject {
+    Q_OBJECT
+
+  public:
+    // The table is the one given (the view's own subclass), or a plain one of the session's.
+    explicit FolderSession(FileSystem& fileSystem, FileTableModel* table = nullptr,
+                           QObject* parent = nullptr);
+    ~FolderSession() override;
+
+    // Told how far fills, runs and undos have come; optional.
+    void SetProgress(WorkProgress* progress) { progress_ = progress; }
+
+    const QString& Folder() const { return folder_; }
+    const QString& Pattern() const { return pattern_; }
+    const DateConditions& Dates() const { return dates_; }
+    FileTableModel* Table() const { return table_; }
+    QItemSelectionModel* Selection() const;
+    // Selected rows in table order, and their names.
+    std::vector<int> SelectedRows() const;
+    QStringList SelectedNames() const;
+    bool CanUndo() const { return undo_.CanUndo(); }
+    const OperationRequest& Operation() const { return operation_; }
+
+    // The active operation planned on the selected rows against the folder as it now is. The
+    // confirmation shows this plan and ExecuteRun runs it.
+    BatchRun PlanRun() const;
+    // Renames as planned, keeps the renames for undo, shows the folder again when anything
+    // was attempted, and tells RunFinished.
+    BatchResult ExecuteRun(const BatchRun& run);
+    // Takes back the newest run or in-place rename; nothing when there was none.
+    std::optional<BatchResult> UndoLast();
+
+  public Q_SLOTS:
+    // Opens the folder unless it is open already, and fills the table.
+    void OpenFolder(const QString& folder);
+    // A volume's root: opened when it can be listed, else FolderRefused.
+    void OpenVolume(const QString& root);
+    void SetPattern(const QString& pattern);
+    void SetDateConditions(const miravel::DateConditions& dates);
+    // Reads the folder again and fills the table: every row selected, the last sort kept.
+    void Refill();
+    void SelectAll();
+    // Tells the summary of the selection as it now is.
+    void ReportSelection();
+    void SetOperation(const miravel::OperationRequest& request);
+    // The name of a table row was edited from originalName to newText: rename its file.
+    void RenameInPlace(int row, const QString& originalName, const QString& newText);
+
+  Q_SIGNALS:
+    void FolderChanged(const QString& folder);
+    void FolderRefused(const QString& error);
+    void FillStarting();
+    // Every row selected: the count and size texts; placeText is left empty.
+    void TableRefilled(const miravel::SelectionSummary& summary);
+    void SelectionSummaryChanged(const miravel::SelectionSummary& summary);
+    void RunFinished(const miravel::BatchResult& result);
+    void UndoAvailable(bool available);
+    // An in-place rename ended; editOver false when it was refused before the row changed.
+    void InPlaceRenameEnded(bool editOver);
+    void InPlaceRenameRefused(const QString& text);
+
+  private:
+    void Fill();
+
+    FileSystem& fileSystem_;
+    FileTableModel* table_;
+    RowSelection* selection_;
+    WorkProgress* progress_ = nullptr;
+    QString folder_;
+    QString pattern_ = QStringLiteral("*.*");
+    DateConditions dates_;
+    FolderFiles listing_;
+    TypeDescriptions types_;  // cached per extension across fills
+    OperationRequest operation_;
+    UndoHistory undo_;
+};
+
+}  // namespace miravel
