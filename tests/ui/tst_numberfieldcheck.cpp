@@ -84,7 +84,7 @@ class NumberFieldCheckTest : public QObject {
         ScriptedMessageBoxes scripted;
         AnsweredQtBoxes real(&form.window);
         MessageBoxes* boxes = realBoxes ? static_cast<MessageBoxes*>(&real) : &scripted;
-        new NumberFieldCheck(form.number, boxes, QStringLiteral("title"));
+        CheckNumberField(form.number, boxes, QStringLiteral("title"));
         QVERIFY(form.Show());
         QSignalSpy runs(form.run, &QPushButton::clicked);
         form.number->setFocus();
@@ -120,7 +120,7 @@ class NumberFieldCheckTest : public QObject {
     void otherWindowsTakingTheFocusCheckNothing() {
         Form form;
         ScriptedMessageBoxes scripted;
-        new NumberFieldCheck(form.number, &scripted, QStringLiteral("title"));
+        CheckNumberField(form.number, &scripted, QStringLiteral("title"));
         QVERIFY(form.Show());
         form.number->setFocus();
         QTRY_VERIFY(form.number->hasFocus());
@@ -135,7 +135,7 @@ class NumberFieldCheckTest : public QObject {
     void disabledBoxIsNotChecked() {
         Form form;
         ScriptedMessageBoxes scripted;
-        new NumberFieldCheck(form.number, &scripted, QStringLiteral("title"));
+        CheckNumberField(form.number, &scripted, QStringLiteral("title"));
         QVERIFY(form.Show());
         form.number->setFocus();
         QTRY_VERIFY(form.number->hasFocus());

@@ -218,8 +218,8 @@ class SerialPanelTest : public QObject {
         SerialWindow w({"a.txt"});
         Retype(w.Box("Text5"), QStringLiteral("x"));
         Click(w.Find<QPushButton>("Command3"));
-        QTRY_VERIFY(w.Box("Text5")->hasFocus());
-        QCOMPARE(w.harness.boxes.ErrorTexts(), QStringList{kEnterNumber});
+        QTRY_COMPARE(w.harness.boxes.ErrorTexts(), QStringList{kEnterNumber});
+        QVERIFY(w.Box("Text5")->hasFocus());
         QCOMPARE(w.harness.folder.Names(), QStringList{"a.txt"});
     }
 

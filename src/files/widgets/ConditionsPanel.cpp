@@ -1,7 +1,6 @@
 #include "files/widgets/ConditionsPanel.h"
 
 #include <QComboBox>
-#include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -13,6 +12,7 @@
 #include "files/TypeFilter.h"
 #include "files/widgets/DateBox.h"
 #include "files/widgets/SmallButton.h"
+#include "platform/widgets/LeaveCheck.h"
 
 namespace miravel {
 
@@ -89,7 +89,13 @@ ConditionsPanel::ConditionsPanel(std::function<QDate()> today, QWidget* parent) 
     layout->addLayout(conditions);
 
     connect(txtPattern, &QLineEdit::textChanged, this, &ConditionsPanel::PatternChanged);
-    txtPattern->installEventFilter(this);
+    // Any pattern may be left; an empty one left behind lists everything, and says so.
+    auto* patternCheck =
+        new LeaveCheck(txtPattern, [](const QString&) { return std::optional<QString>(); });
+    connect(patternCheck, &LeaveCheck::Left, this, [this] {
+        if (txtPattern->text().isEmpty())
+            txtPattern->setText(texts::DefaultPattern());
+    });
     connect(Command5, &QPushButton::clicked, this,
             [this] { txtPattern->setText(texts::DefaultPattern()); });
     // A new entry rewrites the pattern; picking the shown entry again applies it once more, in
@@ -125,13 +131,6 @@ QList<QWidget*> ConditionsPanel::ReadingOrder() const {
 void ConditionsPanel::ChooseFirstType() {
     Combo2->setCurrentIndex(0);
     ApplyTypeFilter();  // the first entry is current already, so no change announces it
-}
-
-bool ConditionsPanel::eventFilter(QObject* watched, QEvent* event) {
-    // An empty pattern left behind lists everything, and says so.
-    if (watched == txtPattern && event->type() == QEvent::FocusOut && txtPattern->text().isEmpty())
-        txtPattern->setText(texts::DefaultPattern());
-    return QWidget::eventFilter(watched, event);
 }
 
 void ConditionsPanel::ApplyTypeFilter() {

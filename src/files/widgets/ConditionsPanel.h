@@ -34,9 +34,6 @@ class ConditionsPanel : public QWidget {
     void PatternChanged(const QString& pattern);
     void DatesChanged(const miravel::DateConditions& dates);
 
-  protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
   private:
     void ApplyTypeFilter();
 

@@ -1,17 +1,18 @@
 #pragma once
 
 #include <QDate>
+#include <QLineEdit>
 #include <QString>
 #include <functional>
 
-#include "platform/widgets/LeaveCheckedLineEdit.h"
-
 namespace miravel {
+
+class LeaveCheck;
 
 // A box of a date range: "yyyy/mm/dd" at rest, eight digits while it is edited. Leaving it
 // accepts eight digits or six (yymmdd, the century from today's date) that make a real day;
 // anything else turns the box light red and keeps the focus in it, silently.
-class DateBox : public LeaveCheckedLineEdit {
+class DateBox : public QLineEdit {
     Q_OBJECT
 
   public:
@@ -31,12 +32,12 @@ class DateBox : public LeaveCheckedLineEdit {
     // A leaving put a different date in force.
     void DateChanged();
 
-  protected:
-    void Enter() override;
-    bool Leave() override;
-
   private:
+    void Enter();
+    void Leave();
+
     std::function<QDate()> today_;
+    LeaveCheck* check_;
     QString entryText_;  // the text when the focus came in
 };
 

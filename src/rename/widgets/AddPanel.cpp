@@ -9,6 +9,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "platform/widgets/LeaveCheck.h"
 #include "rename/AddStringOperation.h"
 #include "rename/RenameTexts.h"
 #include "rename/widgets/NumberFieldCheck.h"
@@ -96,7 +97,7 @@ AddPanel::AddPanel(MessageBoxes* messages, const QString& title, QWidget* parent
     setTabOrder(txtST_, Text3_);
     setTabOrder(Text3_, Command2_);
 
-    positionCheck_ = new NumberFieldCheck(txtST_, messages, title);
+    positionCheck_ = CheckNumberField(txtST_, messages, title);
 
     // Programmatic choices count like clicks, as the example must always match the choice.
     connect(Option1_, &QButtonGroup::idToggled, this, [this](int, bool checked) {

@@ -15,7 +15,7 @@ namespace miravel {
 
 class MessageBoxes;
 
-class NumberFieldCheck;
+class LeaveCheck;
 
 // The add string panel (Frame4): a text at the head, the tail of the base name or after a
 // number of characters. The placement group Option1 is three radio buttons named Option1_0 to
@@ -46,7 +46,7 @@ class AddPanel : public QFrame {
     QLineEdit* Text3_;
     QPushButton* Command2_;  // runs the add
     QLabel* Label33_;        // names after
-    NumberFieldCheck* positionCheck_;
+    LeaveCheck* positionCheck_;
 };
 
 }  // namespace miravel

@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "files/Formats.h"
+#include "platform/widgets/LeaveCheck.h"
 #include "rename/RenameTexts.h"
 #include "rename/widgets/NumberFieldCheck.h"
 #include "rename/widgets/PanelControls.h"
@@ -23,8 +24,8 @@ SerialPanel::SerialPanel(MessageBoxes* messages, const QString& title, QWidget* 
     setAccessibleName(QStringLiteral("連番を付加"));
     BuildControls();
 
-    startCheck_ = new NumberFieldCheck(Text5, messages, title);
-    positionCheck_ = new NumberFieldCheck(txtST2, messages, title);
+    startCheck_ = CheckNumberField(Text5, messages, title);
+    positionCheck_ = CheckNumberField(txtST2, messages, title);
 
     connect(cmbZero_, &QComboBox::currentIndexChanged, this, [this] { UpdateSerialPreview(); });
     connect(Option2, &QButtonGroup::idClicked, this, [this] { UpdateSerialPreview(); });

@@ -15,7 +15,7 @@ namespace miravel {
 
 class MessageBoxes;
 
-class NumberFieldCheck;
+class LeaveCheck;
 
 // The add serial number panel (Frame5): zero-padded numbers in table order.
 class SerialPanel : public QFrame {
@@ -55,8 +55,8 @@ class SerialPanel : public QFrame {
     QPushButton* Command3 = nullptr;  // runs the numbering
     QLabel* Label37 = nullptr;        // fixed sample names
     QLabel* lblPre = nullptr;         // the sample names numbered
-    NumberFieldCheck* startCheck_ = nullptr;
-    NumberFieldCheck* positionCheck_ = nullptr;
+    LeaveCheck* startCheck_ = nullptr;
+    LeaveCheck* positionCheck_ = nullptr;
 };
 
 }  // namespace miravel
