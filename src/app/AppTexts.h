@@ -1,32 +1,28 @@
 #pragma once
 
 #include <QString>
+#include <QStringView>
 
-namespace miravel::texts {
+// The window's own texts, shared by the code and its tests.
+namespace miravel::app_texts {
 
 // The guide of the four steps; the gaps are ideographic spaces.
-inline QString GuideText() {
-    return QStringLiteral("①フォルダ選択　②条件設定　③並び替え、削除、選択　④置換、付加等を実行");
-}
-inline QString DriveLabel() {
-    return QStringLiteral("ドライブ");
-}
-inline QString FolderLabel() {
-    return QStringLiteral("フォルダ");
-}
-inline QString OperationsLabel() {
-    return QStringLiteral("操作");
-}
-// The status bar's message for a few seconds after a run.
+inline constexpr QStringView Guide =
+    u"①フォルダ選択　②条件設定　③並び替え、削除、選択　④置換、付加等を実行";
+inline constexpr QStringView TabCaptions[] = {u"置換", u"付加", u"連番付加", u"番号削除"};
+inline constexpr QStringView DriveLabel = u"ドライブ";
+inline constexpr QStringView FolderLabel = u"フォルダ";
+inline constexpr QStringView OperationsLabel = u"操作";
+inline constexpr QStringView SelectAllCaption = u"全選択";
+
+// The status bar's message for a few seconds after a run; the failures only when there are any.
+inline constexpr QStringView RunRenamed = u"%1件の名前を変更しました";
+inline constexpr QStringView RunFailed = u"（失敗 %1件）";
 inline QString RunFinishedText(qsizetype renamed, qsizetype failed) {
-    QString text = QStringLiteral("%1件の名前を変更しました").arg(renamed);
+    QString text = RunRenamed.toString().arg(renamed);
     if (failed > 0)
-        text += QStringLiteral("（失敗 %1件）").arg(failed);
+        text += RunFailed.toString().arg(failed);
     return text;
 }
-inline QString TabCaption(int tab) {
-    static const char16_t* const kCaptions[] = {u"置換", u"付加", u"連番付加", u"番号削除"};
-    return QString::fromUtf16(kCaptions[tab]);
-}
 
-}  // namespace miravel::texts
+}  // namespace miravel::app_texts

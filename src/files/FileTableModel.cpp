@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "files/DragReorder.h"
+#include "files/FileTexts.h"
 #include "files/RowOrder.h"
 #include "files/SelectedRows.h"
 
@@ -15,9 +16,7 @@ FileTableModel::FileTableModel(QObject* parent) : QAbstractTableModel(parent) {
 }
 
 QString FileTableModel::ColumnCaption(int column) {
-    static const char16_t* const kCaptions[kFileColumnCount] = {u"名前",   u"サイズ", u"種類",
-                                                                u"作成日", u"更新日", u"No"};
-    return QString::fromUtf16(kCaptions[column]);
+    return files_texts::ColumnCaptions[column].toString();
 }
 
 QString FileTableModel::ColumnKey(int column) {

@@ -1,54 +1,37 @@
 #pragma once
 
 #include <QString>
+#include <QStringView>
 
-namespace miravel::texts {
+// The files room's texts, shared by the code and its tests.
+namespace miravel::files_texts {
 
-inline QString ClearCaption() {
-    return QStringLiteral("ｸﾘｱ");
-}
-inline QString PatternLabel() {
-    return QStringLiteral("検索文字");
-}
-inline QString DefaultPattern() {
-    return QStringLiteral("*.*");
-}
-inline QString SelectAllCaption() {
-    return QStringLiteral("全選択");
-}
-inline QString TypeLabel() {
-    return QStringLiteral("種類");
-}
-inline QString CreatedLabel() {
-    return QStringLiteral("作成日");
-}
-inline QString ModifiedLabel() {
-    return QStringLiteral("更新日");
-}
+inline constexpr QStringView ClearCaption = u"ｸﾘｱ";
+inline constexpr QStringView PatternLabel = u"検索文字";
+inline constexpr QStringView DefaultPattern = u"*.*";
+inline constexpr QStringView TypeLabel = u"種類";
+inline constexpr QStringView CreatedLabel = u"作成日";
+inline constexpr QStringView ModifiedLabel = u"更新日";
 // Around a date range: its start, its end, and between the two boxes.
-inline QString RangeFrom() {
-    return QStringLiteral("から");
-}
-inline QString RangeTo() {
-    return QStringLiteral("まで");
-}
-inline QString RangeSeparator() {
-    return QStringLiteral("～");
-}
-inline QString RemoveFromListCaption() {
-    return QStringLiteral("リストから削除(ファイルは削除されません)");
-}
-inline QString MenuCaption() {
-    return QStringLiteral("メニュー");
-}
+inline constexpr QStringView RangeFrom = u"から";
+inline constexpr QStringView RangeTo = u"まで";
+inline constexpr QStringView RangeSeparator = u"～";
 
-// Status panel 3 after a folder change or select-all.
+// The file table and its row menu.
+inline constexpr QStringView TableName = u"ファイル一覧";
+inline constexpr QStringView ColumnCaptions[] = {u"名前",   u"サイズ", u"種類",
+                                                 u"作成日", u"更新日", u"No"};
+inline constexpr QStringView MenuCaption = u"メニュー";
+inline constexpr QStringView RemoveFromListCaption = u"リストから削除(ファイルは削除されません)";
+
+// Status panel 3 after a folder change or select-all, and for two or more selected rows.
+inline constexpr QStringView FolderSelection = u"「%1」の選択したファイル";
+inline constexpr QStringView FolderInnerSelection = u"「%1」内の選択したファイル";
 inline QString FolderSelectionText(const QString& folder) {
-    return QStringLiteral("「") + folder + QStringLiteral("」の選択したファイル");
+    return FolderSelection.toString().arg(folder);
 }
-// Status panel 3 for two or more selected rows.
 inline QString FolderInnerSelectionText(const QString& folder) {
-    return QStringLiteral("「") + folder + QStringLiteral("」内の選択したファイル");
+    return FolderInnerSelection.toString().arg(folder);
 }
 
-}  // namespace miravel::texts
+}  // namespace miravel::files_texts

@@ -17,7 +17,7 @@ SelectionSummary SummarizeSelection(const std::vector<FileRow>& rows,
         total += static_cast<double>(selected.size);
     }
     if (summary.count >= 2)
-        summary.placeText = texts::FolderInnerSelectionText(folder);
+        summary.placeText = files_texts::FolderInnerSelectionText(folder);
     summary.countText = SelectedCountText(summary.count);
     summary.sizeText = FormatSizeTotal(total);
     return summary;
@@ -31,7 +31,7 @@ SelectionSummary SummarizeAllRows(const std::vector<FileRow>& rows, const QStrin
     summary.count = static_cast<qint64>(rows.size());
     summary.countText = SelectedCountText(summary.count);
     summary.sizeText = FormatSizeTotal(total);
-    summary.placeText = texts::FolderSelectionText(folder);
+    summary.placeText = files_texts::FolderSelectionText(folder);
     return summary;
 }
 

@@ -24,11 +24,11 @@ RenameOutcome Failed(QString text) {
 // Why a name cannot be a bare name in the folder, or nothing when it can.
 std::optional<QString> BareNameProblem(QStringView name) {
     if (name.isEmpty())
-        return texts::kEmptyFileName;
+        return platform_texts::EmptyFileName.toString();
     if (name == u"." || name == u"..")
-        return texts::kDotFileName;
+        return platform_texts::DotFileName.toString();
     if (name.contains(u'/') || name.contains(QChar(0)))
-        return texts::kSeparatorInFileName;
+        return platform_texts::SeparatorInFileName.toString();
     return std::nullopt;
 }
 

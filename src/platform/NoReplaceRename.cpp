@@ -144,9 +144,9 @@ RenameStep RenameNoReplace(int folderFd, const QByteArray& from, const QByteArra
 
 QString DescribeRenameFailure(const RenameStep& step) {
     if (step.oldNameKept)
-        return texts::kOldNameKept;
+        return platform_texts::OldNameKept.toString();
     const QString system = SystemErrorText(step.error);
-    return step.noHardLinks ? texts::kNoSafeRename.arg(system) : system;
+    return step.noHardLinks ? platform_texts::NoSafeRename.toString().arg(system) : system;
 }
 
 RenameOutcome RenameViaTemporaryName(int folderFd, const QByteArray& from, const QByteArray& to,
@@ -168,7 +168,7 @@ RenameOutcome RenameViaTemporaryName(int folderFd, const QByteArray& from, const
     const RenameStep back = RenameNoReplace(folderFd, temporary, from, seams);
     if (back.ok())
         return Failed(DescribeRenameFailure(second));
-    return Failed(texts::kLeftUnderTemporaryName.arg(DescribeRenameFailure(second),
+    return Failed(platform_texts::LeftUnderTemporaryName.toString().arg(DescribeRenameFailure(second),
                                                      DecodeFileName(temporary)));
 }
 

@@ -13,11 +13,11 @@ bool CheckFileNameChars(QStringView text) {
 
 std::optional<QString> BareNameProblem(QStringView name) {
     if (name.isEmpty())
-        return texts::kEmptyFileName;
+        return platform_texts::EmptyFileName.toString();
     if (name == u"." || name == u"..")
-        return texts::kDotFileName;
+        return platform_texts::DotFileName.toString();
     if (name.contains(u'/') || name.contains(QChar(u'\0')))
-        return texts::kSeparatorInFileName;
+        return platform_texts::SeparatorInFileName.toString();
     return std::nullopt;
 }
 

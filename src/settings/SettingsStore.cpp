@@ -75,7 +75,7 @@ SaveOutcome SaveInto(const QString& file, const QString& section, const Settings
         case FileUpdateResult::Unchanged:
             return refused ? SaveOutcome::Failed : SaveOutcome::Saved;
         case FileUpdateResult::NotRegular:
-            ReportOnStderr(texts::kSettingsFileNotSaved, file);
+            ReportOnStderr(settings_texts::SettingsFileNotSaved.toString(), file);
             return SaveOutcome::Failed;
         case FileUpdateResult::ForeignLink:
             return SaveOutcome::ForeignLink;
@@ -91,7 +91,7 @@ SettingsValues LoadSettings(const QString& file, const QString& section,
                             const SettingsValues& defaults) {
     const SmallFile read = ReadSmallFile(file, IniDocument::kMaxSize);
     if (read.kind == FileKind::NotRegular)
-        ReportOnStderr(texts::kSettingsFileNotRead, file);
+        ReportOnStderr(settings_texts::SettingsFileNotRead.toString(), file);
     if (read.kind != FileKind::Regular)
         return defaults;
     const std::optional<IniDocument> document = IniDocument::Parse(read.bytes);

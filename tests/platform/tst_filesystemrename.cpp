@@ -266,7 +266,7 @@ void FileSystemRenameTest::LinkFallbackLosesNoFileInARace() {
     const RenameOutcome outcome = fs.RenameInFolder(folder.path(), "a.txt", "b.txt");
     QCOMPARE(outcome.kind, renamed ? Kind::Renamed : Kind::Failed);
     if (!renamed)
-        QCOMPARE(outcome.error, texts::kOldNameKept);
+        QCOMPARE(outcome.error, platform_texts::OldNameKept.toString());
     QStringList found;
     for (const QString& name : folder.Names())
         found << name + "=" + QString::fromLatin1(folder.Content(name).left(1));
@@ -279,21 +279,21 @@ void FileSystemRenameTest::RefusesUnusableNames_data() {
     QTest::addColumn<QString>("error");
     QTest::addColumn<bool>("reachesTheSystem");
     QTest::newRow("empty") << "a.txt"
-                           << "" << texts::kEmptyFileName << false;
+                           << "" << platform_texts::EmptyFileName.toString() << false;
     QTest::newRow("dot") << "a.txt"
-                         << "." << texts::kDotFileName << false;
+                         << "." << platform_texts::DotFileName.toString() << false;
     QTest::newRow("dot dot") << "a.txt"
-                             << ".." << texts::kDotFileName << false;
+                             << ".." << platform_texts::DotFileName.toString() << false;
     QTest::newRow("slash") << "a.txt"
-                           << "sub/b.txt" << texts::kSeparatorInFileName << false;
+                           << "sub/b.txt" << platform_texts::SeparatorInFileName.toString() << false;
     QTest::newRow("climbs out") << "a.txt"
-                                << "../b.txt" << texts::kSeparatorInFileName << false;
+                                << "../b.txt" << platform_texts::SeparatorInFileName.toString() << false;
     QTest::newRow("NUL") << "a.txt" << QString("b.txt") + QChar(0) + "x"
-                         << texts::kSeparatorInFileName << false;
+                         << platform_texts::SeparatorInFileName.toString() << false;
     QTest::newRow("old name with a folder") << "sub/../a.txt"
-                                            << "b.txt" << texts::kSeparatorInFileName << false;
+                                            << "b.txt" << platform_texts::SeparatorInFileName.toString() << false;
     QTest::newRow("old name empty") << ""
-                                    << "b.txt" << texts::kEmptyFileName << false;
+                                    << "b.txt" << platform_texts::EmptyFileName.toString() << false;
     QTest::newRow("256 bytes") << "a.txt" << QString(252, u'n') + ".txt"
                                << SystemErrorText(ENAMETOOLONG) << true;
     QTest::newRow("256 bytes of multibyte characters")
@@ -388,7 +388,7 @@ void FileSystemRenameTest::RefusesWhereHardLinksAreImpossible() {
     fs.simulateNoReplaceUnsupported = true;
     const RenameOutcome outcome = fs.RenameInFolder(folder.path(), "old", "new");
     QCOMPARE(outcome.kind, Kind::Failed);
-    QCOMPARE(outcome.error, texts::kNoSafeRename.arg(SystemErrorText(EPERM)));
+    QCOMPARE(outcome.error, platform_texts::NoSafeRename.toString().arg(SystemErrorText(EPERM)));
     QCOMPARE(folder.Names(), QStringList{"old"});
     QCOMPARE(folder.Content("old/inside.txt"), QByteArray(10, 'I'));
 }

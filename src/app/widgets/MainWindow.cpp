@@ -65,7 +65,7 @@ MainWindow::MainWindow(const MainWindowServices& services, QWidget* parent)
     picture2->setBackgroundRole(QPalette::Base);
     auto* guideLayout = new QHBoxLayout(picture2);
     guideLayout->setContentsMargins(8, 4, 8, 4);
-    auto* label26 = new QLabel(texts::GuideText(), picture2);
+    auto* label26 = new QLabel(app_texts::Guide.toString(), picture2);
     label26->setObjectName(QStringLiteral("Label26"));
     guideLayout->addWidget(label26);
     outer->addWidget(picture2);
@@ -98,7 +98,7 @@ QWidget* MainWindow::BuildFolderPane(QWidget* parent) {
     left->setSpacing(4);
     Drive1 = new DriveBox(pane);
     Drive1->setObjectName(QStringLiteral("Drive1"));
-    Drive1->setAccessibleName(texts::DriveLabel());
+    Drive1->setAccessibleName(app_texts::DriveLabel.toString());
     // Screen readers take a combo box's label from its buddy label; this one stays unseen.
     auto* driveLabel = new QLabel(Drive1->accessibleName(), pane);
     driveLabel->setBuddy(Drive1);
@@ -106,7 +106,7 @@ QWidget* MainWindow::BuildFolderPane(QWidget* parent) {
     left->addWidget(Drive1);
     Dir1 = new FolderListWidget(*services_.fileSystem, pane);
     Dir1->setObjectName(QStringLiteral("Dir1"));
-    Dir1->setAccessibleName(texts::FolderLabel());
+    Dir1->setAccessibleName(app_texts::FolderLabel.toString());
     left->addWidget(Dir1, 1);
     conditions_ = new ConditionsPanel(services_.today, pane);
     left->addWidget(conditions_);
@@ -128,7 +128,7 @@ QWidget* MainWindow::BuildTablePane(QWidget* parent) {
         ListView1->setColumnWidth(column, widths[column]);
     right->addWidget(ListView1, 1);
     auto* buttons = new QHBoxLayout;
-    Command4 = MakeSmallButton(QStringLiteral("Command4"), texts::SelectAllCaption(), pane);
+    Command4 = MakeSmallButton(QStringLiteral("Command4"), app_texts::SelectAllCaption.toString(), pane);
     const QString undoCaption = rename_texts::UndoCaption.toString();
     cmdUndo = MakeSmallButton(QStringLiteral("cmdUndo"), undoCaption, pane);
     // A text box with the focus takes Ctrl+Z for its own typing first.
@@ -147,9 +147,9 @@ QWidget* MainWindow::BuildTablePane(QWidget* parent) {
 void MainWindow::BuildOperations(QWidget* parent) {
     TabStrip1 = new QTabBar(parent);
     TabStrip1->setObjectName(QStringLiteral("TabStrip1"));
-    TabStrip1->setAccessibleName(texts::OperationsLabel());
+    TabStrip1->setAccessibleName(app_texts::OperationsLabel.toString());
     for (int tab = 0; tab < 4; ++tab)
-        TabStrip1->addTab(texts::TabCaption(tab));
+        TabStrip1->addTab(app_texts::TabCaptions[tab].toString());
     TabStrip1->setExpanding(false);
     Picture1 = new QStackedWidget(parent);
     Picture1->setObjectName(QStringLiteral("Picture1"));
@@ -198,7 +198,7 @@ void MainWindow::Connect() {
     connect(Dir1, &FolderListWidget::PathChanged, session, &FolderSession::OpenFolder);
     connect(session, &FolderSession::FolderChanged, Dir1, &FolderListWidget::SetPath);
     connect(session, &FolderSession::FolderChanged, this, [this](const QString& folder) {
-        SetStatusText(3, texts::FolderSelectionText(folder));
+        SetStatusText(3, files_texts::FolderSelectionText(folder));
     });
     connect(conditions_, &ConditionsPanel::PatternChanged, session, &FolderSession::SetPattern);
     connect(conditions_, &ConditionsPanel::DatesChanged, session,
@@ -232,7 +232,7 @@ void MainWindow::Connect() {
     connect(Frame5, &SerialPanel::RunRequested, prompts_, &SessionPrompts::Run);
     connect(Frame6, &DeletePanel::RunRequested, prompts_, &SessionPrompts::Run);
     connect(session, &FolderSession::RunFinished, this, [this](const BatchResult& result) {
-        StatusBar1->showMessage(texts::RunFinishedText(result.Count(RowOutcome::Kind::Renamed),
+        StatusBar1->showMessage(app_texts::RunFinishedText(result.Count(RowOutcome::Kind::Renamed),
                                                        result.Count(RowOutcome::Kind::Failed)),
                                 kRunMessageMs);
     });

@@ -32,13 +32,13 @@ DateBox* MakeDateBox(const QString& objectName, const QString& text, const QStri
 
 ConditionsPanel::ConditionsPanel(std::function<QDate()> today, QWidget* parent) : QWidget(parent) {
     auto* patternRow = new QHBoxLayout;
-    auto* patternLabel = new QLabel(texts::PatternLabel(), this);
-    txtPattern = new QLineEdit(texts::DefaultPattern(), this);
+    auto* patternLabel = new QLabel(files_texts::PatternLabel.toString(), this);
+    txtPattern = new QLineEdit(files_texts::DefaultPattern.toString(), this);
     txtPattern->setObjectName(QStringLiteral("txtPattern"));
-    txtPattern->setAccessibleName(texts::PatternLabel());
+    txtPattern->setAccessibleName(files_texts::PatternLabel.toString());
     patternLabel->setBuddy(txtPattern);
-    Command5 = MakeSmallButton(QStringLiteral("Command5"), texts::ClearCaption(), this);
-    Command5->setAccessibleName(texts::PatternLabel() + texts::ClearCaption());
+    Command5 = MakeSmallButton(QStringLiteral("Command5"), files_texts::ClearCaption.toString(), this);
+    Command5->setAccessibleName(files_texts::PatternLabel.toString() + files_texts::ClearCaption.toString());
     patternRow->addWidget(patternLabel);
     patternRow->addWidget(txtPattern, 1);
     patternRow->addWidget(Command5);
@@ -46,10 +46,10 @@ ConditionsPanel::ConditionsPanel(std::function<QDate()> today, QWidget* parent) 
     auto* conditions = new QGridLayout;
     conditions->setHorizontalSpacing(2);
     conditions->setVerticalSpacing(4);
-    auto* typeLabel = new QLabel(texts::TypeLabel(), this);
+    auto* typeLabel = new QLabel(files_texts::TypeLabel.toString(), this);
     Combo2 = new QComboBox(this);
     Combo2->setObjectName(QStringLiteral("Combo2"));
-    Combo2->setAccessibleName(texts::TypeLabel());
+    Combo2->setAccessibleName(files_texts::TypeLabel.toString());
     Combo2->addItems(TypeFilterEntries());
     typeLabel->setBuddy(Combo2);
     conditions->addWidget(typeLabel, 0, 0);
@@ -57,29 +57,29 @@ ConditionsPanel::ConditionsPanel(std::function<QDate()> today, QWidget* parent) 
     const QString from = QLatin1String(kDateFromDefault);
     const QString to = QLatin1String(kDateToDefault);
     txtMkDate1 = MakeDateBox(QStringLiteral("txtMkDate1"), from,
-                             texts::CreatedLabel() + texts::RangeFrom(), today, this);
+                             files_texts::CreatedLabel.toString() + files_texts::RangeFrom.toString(), today, this);
     txtMkDate2 = MakeDateBox(QStringLiteral("txtMkDate2"), to,
-                             texts::CreatedLabel() + texts::RangeTo(), today, this);
+                             files_texts::CreatedLabel.toString() + files_texts::RangeTo.toString(), today, this);
     txtReNew1 = MakeDateBox(QStringLiteral("txtReNew1"), from,
-                            texts::ModifiedLabel() + texts::RangeFrom(), today, this);
+                            files_texts::ModifiedLabel.toString() + files_texts::RangeFrom.toString(), today, this);
     txtReNew2 = MakeDateBox(QStringLiteral("txtReNew2"), to,
-                            texts::ModifiedLabel() + texts::RangeTo(), today, this);
-    cmdClear = MakeSmallButton(QStringLiteral("cmdClear"), texts::ClearCaption(), this);
-    cmdClear->setAccessibleName(texts::CreatedLabel() + texts::ClearCaption());
-    Command6 = MakeSmallButton(QStringLiteral("Command6"), texts::ClearCaption(), this);
-    Command6->setAccessibleName(texts::ModifiedLabel() + texts::ClearCaption());
+                            files_texts::ModifiedLabel.toString() + files_texts::RangeTo.toString(), today, this);
+    cmdClear = MakeSmallButton(QStringLiteral("cmdClear"), files_texts::ClearCaption.toString(), this);
+    cmdClear->setAccessibleName(files_texts::CreatedLabel.toString() + files_texts::ClearCaption.toString());
+    Command6 = MakeSmallButton(QStringLiteral("Command6"), files_texts::ClearCaption.toString(), this);
+    Command6->setAccessibleName(files_texts::ModifiedLabel.toString() + files_texts::ClearCaption.toString());
     auto addRange = [&](int row, const QString& label, QLineEdit* first, QLineEdit* last,
                         QPushButton* clear) {
         auto* caption = new QLabel(label, this);
         caption->setBuddy(first);
         conditions->addWidget(caption, row, 0);
         conditions->addWidget(first, row, 1);
-        conditions->addWidget(new QLabel(texts::RangeSeparator(), this), row, 2);
+        conditions->addWidget(new QLabel(files_texts::RangeSeparator.toString(), this), row, 2);
         conditions->addWidget(last, row, 3);
         conditions->addWidget(clear, row, 4);
     };
-    addRange(1, texts::CreatedLabel(), txtMkDate1, txtMkDate2, cmdClear);
-    addRange(2, texts::ModifiedLabel(), txtReNew1, txtReNew2, Command6);
+    addRange(1, files_texts::CreatedLabel.toString(), txtMkDate1, txtMkDate2, cmdClear);
+    addRange(2, files_texts::ModifiedLabel.toString(), txtReNew1, txtReNew2, Command6);
     conditions->setColumnStretch(5, 1);  // extra width goes after the clear buttons
 
     auto* layout = new QVBoxLayout(this);
@@ -94,10 +94,10 @@ ConditionsPanel::ConditionsPanel(std::function<QDate()> today, QWidget* parent) 
         new LeaveCheck(txtPattern, [](const QString&) { return std::optional<QString>(); });
     connect(patternCheck, &LeaveCheck::Left, this, [this] {
         if (txtPattern->text().isEmpty())
-            txtPattern->setText(texts::DefaultPattern());
+            txtPattern->setText(files_texts::DefaultPattern.toString());
     });
     connect(Command5, &QPushButton::clicked, this,
-            [this] { txtPattern->setText(texts::DefaultPattern()); });
+            [this] { txtPattern->setText(files_texts::DefaultPattern.toString()); });
     // A new entry rewrites the pattern; picking the shown entry again applies it once more, in
     // case the pattern was typed over since.
     connect(Combo2, &QComboBox::currentIndexChanged, this, [this] { ApplyTypeFilter(); });

@@ -19,7 +19,7 @@ namespace miravel {
 
 FileTableView::FileTableView(QWidget* parent) : QTreeView(parent) {
     setObjectName(QStringLiteral("ListView1"));
-    setAccessibleName(QStringLiteral("ファイル一覧"));
+    setAccessibleName(files_texts::TableName.toString());
     setRootIsDecorated(false);
     setUniformRowHeights(true);
     setAllColumnsShowFocus(true);
@@ -42,9 +42,9 @@ FileTableView::FileTableView(QWidget* parent) : QTreeView(parent) {
     };
     setItemDelegateForColumn(kNameColumn, nameDelegate_);
 
-    my_mnu = new QMenu(texts::MenuCaption(), this);
+    my_mnu = new QMenu(files_texts::MenuCaption.toString(), this);
     my_mnu->setObjectName(QStringLiteral("my_mnu"));
-    mnu_delete = my_mnu->addAction(texts::RemoveFromListCaption());
+    mnu_delete = my_mnu->addAction(files_texts::RemoveFromListCaption.toString());
     mnu_delete->setObjectName(QStringLiteral("mnu_delete"));
     connect(mnu_delete, &QAction::triggered, this, &FileTableView::RemoveSelectedRows);
 }

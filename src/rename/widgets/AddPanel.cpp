@@ -11,6 +11,7 @@
 
 #include "platform/widgets/LeaveCheck.h"
 #include "rename/AddStringOperation.h"
+#include "rename/PanelTexts.h"
 #include "rename/RenameTexts.h"
 #include "rename/widgets/NumberFieldCheck.h"
 #include "rename/widgets/PanelControls.h"
@@ -26,15 +27,17 @@ constexpr int kPositionMaxLength = 3;
 AddPanel::AddPanel(MessageBoxes* messages, const QString& title, QWidget* parent)
     : QFrame(parent), Option1_(new QButtonGroup(this)) {
     setObjectName(QStringLiteral("Frame4"));
-    setAccessibleName(QStringLiteral("文字列を付加"));
+    setAccessibleName(rename_texts::AddPanelName.toString());
 
-    auto* label5 = MakeNamedWord(QStringLiteral("Label5"), QStringLiteral("ファイル名の"), this);
+    auto* label5 =
+        MakeNamedWord(QStringLiteral("Label5"), rename_texts::WordOfName.toString(), this);
     auto* frame1 = new QFrame(this);
     frame1->setObjectName(QStringLiteral("Frame1"));
     frame1->setFrameShape(QFrame::StyledPanel);
-    frame1->setAccessibleName(QStringLiteral("ファイル名の"));
-    const QString captions[] = {QStringLiteral("先頭"), QStringLiteral("後尾"),
-                                QStringLiteral("指定")};
+    frame1->setAccessibleName(rename_texts::WordOfName.toString());
+    const QString captions[] = {rename_texts::PlaceHead.toString(),
+                                rename_texts::PlaceTail.toString(),
+                                rename_texts::PlacePosition.toString()};
     QRadioButton* options[3] = {};
     for (int index = 0; index < 3; ++index) {
         options[index] =
@@ -43,7 +46,7 @@ AddPanel::AddPanel(MessageBoxes* messages, const QString& title, QWidget* parent
     }
     options[int(Placement::Head)]->setChecked(true);
     txtST_ = MakeNumberBox(QStringLiteral("txtST"), QStringLiteral("0"),
-                           QStringLiteral("指定する文字数"), kPositionMaxLength, frame1);
+                           rename_texts::AddPositionName.toString(), kPositionMaxLength, frame1);
     txtST_->setInputMethodHints(Qt::ImhFormattedNumbersOnly | Qt::ImhPreferLatin);
     auto* placementRow = new QHBoxLayout(frame1);
     placementRow->setContentsMargins(6, 2, 6, 2);
@@ -52,16 +55,20 @@ AddPanel::AddPanel(MessageBoxes* messages, const QString& title, QWidget* parent
         placementRow->addWidget(option);
     placementRow->addWidget(txtST_);
 
-    auto* label7 = MakeNamedWord(QStringLiteral("Label7"), QStringLiteral("へ"), this);
-    Text3_ = MakeFreeTextBox(QStringLiteral("Text3"), QStringLiteral("付加する文字列"), this);
-    auto* label6 = MakeNamedWord(QStringLiteral("Label6"), QStringLiteral("を"), this);
-    Command2_ = MakeRunButton(QStringLiteral("Command2"), QStringLiteral("付加"), this);
-    auto* label36 = MakeNamedWord(QStringLiteral("Label36"), QStringLiteral("例："), this);
+    auto* label7 = MakeNamedWord(QStringLiteral("Label7"), rename_texts::WordTo.toString(), this);
+    Text3_ = MakeFreeTextBox(QStringLiteral("Text3"), rename_texts::AddTextName.toString(), this);
+    auto* label6 =
+        MakeNamedWord(QStringLiteral("Label6"), rename_texts::WordObject.toString(), this);
+    Command2_ =
+        MakeRunButton(QStringLiteral("Command2"), rename_texts::AddCaption.toString(), this);
+    auto* label36 =
+        MakeNamedWord(QStringLiteral("Label36"), rename_texts::WordExample.toString(), this);
     auto* label35 = MakeExample(QStringLiteral("Label35"), rename_texts::PlainSamples.toString(),
-                                QStringLiteral("付加前の例"), this);
-    auto* label34 = MakeNamedWord(QStringLiteral("Label34"), QStringLiteral("付加後："), this);
+                                rename_texts::AddBeforeName.toString(), this);
+    auto* label34 =
+        MakeNamedWord(QStringLiteral("Label34"), rename_texts::WordAdded.toString(), this);
     Label33_ = MakeExample(QStringLiteral("Label33"), rename_texts::PlainSamples.toString(),
-                           QStringLiteral("付加後の例"), this);
+                           rename_texts::AddAfterName.toString(), this);
     for (QLabel* example : {label35, Label33_})
         KeepWithinPanel(example);
 

@@ -9,6 +9,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "rename/PanelTexts.h"
 #include "rename/RenameTexts.h"
 #include "rename/widgets/PanelControls.h"
 
@@ -16,7 +17,7 @@ namespace miravel {
 
 DeletePanel::DeletePanel(QWidget* parent) : QFrame(parent) {
     setObjectName(QStringLiteral("Frame6"));
-    setAccessibleName(QStringLiteral("番号付き文字列を削除"));
+    setAccessibleName(rename_texts::DeletePanelName.toString());
     BuildControls();
 
     connect(Option3, &QButtonGroup::idClicked, this, [this] { UpdateDeletePreview(); });
@@ -26,23 +27,29 @@ DeletePanel::DeletePanel(QWidget* parent) : QFrame(parent) {
 }
 
 void DeletePanel::BuildControls() {
-    Text7_ = MakeTextBox(QStringLiteral("Text7"), QStringLiteral("[第"),
-                         QStringLiteral("番号の前の文字列"), QStringLiteral("[第第第"), 0, this);
-    Text8_ = MakeTextBox(QStringLiteral("Text8"), QStringLiteral("話]"),
-                         QStringLiteral("番号の後の文字列"), QStringLiteral("話話話]"), 0, this);
+    Text7_ = MakeTextBox(QStringLiteral("Text7"), rename_texts::MarkerStartDefault.toString(),
+                         rename_texts::TextBeforeNumberName.toString(),
+                         rename_texts::MarkerStartWidth.toString(), 0, this);
+    Text8_ = MakeTextBox(QStringLiteral("Text8"), rename_texts::MarkerEndDefault.toString(),
+                         rename_texts::TextAfterNumberName.toString(),
+                         rename_texts::MarkerEndWidth.toString(), 0, this);
     Option3 = new QButtonGroup(this);
     Option3->setObjectName(QStringLiteral("Option3"));
+    Option3->addButton(MakeOption(QStringLiteral("Option3_0"),
+                                  rename_texts::DeleteStringsAndNumber.toString(), this),
+                       0);
     Option3->addButton(
-        MakeOption(QStringLiteral("Option3_0"), QStringLiteral("文字列と数字"), this), 0);
-    Option3->addButton(MakeOption(QStringLiteral("Option3_1"), QStringLiteral("数字"), this), 1);
+        MakeOption(QStringLiteral("Option3_1"), rename_texts::DeleteNumberOnly.toString(), this),
+        1);
     Option3->button(0)->setChecked(true);
-    Command7 = MakeRunButton(QStringLiteral("Command7"), QStringLiteral("削除"), this);
-    Command7->setAccessibleName(QStringLiteral("番号付き文字列を削除"));
+    Command7 =
+        MakeRunButton(QStringLiteral("Command7"), rename_texts::DeleteCaption.toString(), this);
+    Command7->setAccessibleName(rename_texts::DeletePanelName.toString());
 
     Label31 = MakeExample(QStringLiteral("Label31"), rename_texts::DeleteBeforeInitial.toString(),
-                          QStringLiteral("例"), this);
+                          rename_texts::ExampleName.toString(), this);
     Label9 = MakeExample(QStringLiteral("Label9"), rename_texts::DeleteAfterInitial.toString(),
-                         QStringLiteral("削除後の例"), this);
+                         rename_texts::DeleteAfterName.toString(), this);
     for (QLabel* example : {Label31, Label9}) {
         example->setWordWrap(true);
         example->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -52,18 +59,18 @@ void DeletePanel::BuildControls() {
     auto* sentence = new QVBoxLayout;
     sentence->setSpacing(4);
     auto* headingRow = new QHBoxLayout;
-    headingRow->addWidget(MakeWord(QStringLiteral("ファイル名に含まれる、文字列"), this));
+    headingRow->addWidget(MakeWord(rename_texts::WordInName.toString(), this));
     headingRow->addStretch(1);
     auto* markerRow = new QHBoxLayout;
     markerRow->addWidget(Text7_);
-    markerRow->addWidget(MakeWord(QStringLiteral("＋ 数値 +"), this));
+    markerRow->addWidget(MakeWord(rename_texts::WordPlusNumber.toString(), this));
     markerRow->addWidget(Text8_);
-    markerRow->addWidget(MakeWord(QStringLiteral("の"), this));
+    markerRow->addWidget(MakeWord(rename_texts::WordOf.toString(), this));
     markerRow->addStretch(1);
     auto* optionRow = new QHBoxLayout;
     optionRow->addWidget(Option3->button(0));
     optionRow->addWidget(Option3->button(1));
-    optionRow->addWidget(MakeWord(QStringLiteral("を"), this));
+    optionRow->addWidget(MakeWord(rename_texts::WordObject.toString(), this));
     optionRow->addSpacing(12);
     optionRow->addWidget(Command7);
     optionRow->addStretch(1);
@@ -75,9 +82,9 @@ void DeletePanel::BuildControls() {
     auto* examples = new QGridLayout;
     examples->setHorizontalSpacing(4);
     examples->setVerticalSpacing(4);
-    examples->addWidget(MakeWord(QStringLiteral("例："), this), 0, 0, Qt::AlignTop);
+    examples->addWidget(MakeWord(rename_texts::WordExample.toString(), this), 0, 0, Qt::AlignTop);
     examples->addWidget(Label31, 0, 1);
-    examples->addWidget(MakeWord(QStringLiteral("削除後："), this), 1, 0, Qt::AlignTop);
+    examples->addWidget(MakeWord(rename_texts::WordDeleted.toString(), this), 1, 0, Qt::AlignTop);
     examples->addWidget(Label9, 1, 1);
     examples->setColumnStretch(1, 1);
     examples->setRowStretch(1, 1);

@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "rename/PanelTexts.h"
 #include "rename/RenameTexts.h"
 #include "rename/ReplaceOperation.h"
 #include "rename/widgets/PanelControls.h"
@@ -15,22 +16,27 @@ namespace miravel {
 
 ReplacePanel::ReplacePanel(QWidget* parent) : QFrame(parent) {
     setObjectName(QStringLiteral("Frame3"));
-    setAccessibleName(QStringLiteral("置換"));
+    setAccessibleName(rename_texts::ReplaceCaption.toString());
 
-    const QString findCaption = QStringLiteral("ファイル名に含まれる、文字列");
+    const QString findCaption = rename_texts::WordInName.toString();
     auto* label1 = MakeNamedWord(QStringLiteral("Label1"), findCaption, this);
     Text1_ = MakeFreeTextBox(QStringLiteral("Text1"), findCaption, this);
     label1->setBuddy(Text1_);
-    auto* label4 = MakeNamedWord(QStringLiteral("Label4"), QStringLiteral("を"), this);
-    Text2_ = MakeFreeTextBox(QStringLiteral("Text2"), QStringLiteral("置換後の文字列"), this);
-    auto* label3 = MakeNamedWord(QStringLiteral("Label3"), QStringLiteral("へ"), this);
-    Command1_ = MakeRunButton(QStringLiteral("Command1"), QStringLiteral("置換"), this);
-    auto* label29 = MakeNamedWord(QStringLiteral("Label29"), QStringLiteral("例："), this);
+    auto* label4 =
+        MakeNamedWord(QStringLiteral("Label4"), rename_texts::WordObject.toString(), this);
+    Text2_ =
+        MakeFreeTextBox(QStringLiteral("Text2"), rename_texts::ReplaceWithName.toString(), this);
+    auto* label3 = MakeNamedWord(QStringLiteral("Label3"), rename_texts::WordTo.toString(), this);
+    Command1_ =
+        MakeRunButton(QStringLiteral("Command1"), rename_texts::ReplaceCaption.toString(), this);
+    auto* label29 =
+        MakeNamedWord(QStringLiteral("Label29"), rename_texts::WordExample.toString(), this);
     Label30_ = MakeExample(QStringLiteral("Label30"), rename_texts::ReplaceBeforeInitial.toString(),
-                           QStringLiteral("置換前の例"), this);
-    auto* label27 = MakeNamedWord(QStringLiteral("Label27"), QStringLiteral("置換後："), this);
+                           rename_texts::ReplaceBeforeName.toString(), this);
+    auto* label27 =
+        MakeNamedWord(QStringLiteral("Label27"), rename_texts::WordReplaced.toString(), this);
     Label28_ = MakeExample(QStringLiteral("Label28"), rename_texts::PlainSamples.toString(),
-                           QStringLiteral("置換後の例"), this);
+                           rename_texts::ReplaceAfterName.toString(), this);
     for (QLabel* example : {Label30_, Label28_})
         KeepWithinPanel(example);
 

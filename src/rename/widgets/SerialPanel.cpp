@@ -12,6 +12,7 @@
 
 #include "files/Formats.h"
 #include "platform/widgets/LeaveCheck.h"
+#include "rename/PanelTexts.h"
 #include "rename/RenameTexts.h"
 #include "rename/widgets/NumberFieldCheck.h"
 #include "rename/widgets/PanelControls.h"
@@ -21,7 +22,7 @@ namespace miravel {
 SerialPanel::SerialPanel(MessageBoxes* messages, const QString& title, QWidget* parent)
     : QFrame(parent), cmbZero_(new QComboBox(this)) {
     setObjectName(QStringLiteral("Frame5"));
-    setAccessibleName(QStringLiteral("連番を付加"));
+    setAccessibleName(rename_texts::SerialPanelName.toString());
     BuildControls();
 
     startCheck_ = CheckNumberField(Text5, messages, title);
@@ -36,7 +37,7 @@ SerialPanel::SerialPanel(MessageBoxes* messages, const QString& title, QWidget* 
 
 void SerialPanel::BuildControls() {
     cmbZero_->setObjectName(QStringLiteral("cmbZero"));
-    cmbZero_->setAccessibleName(QStringLiteral("ゼロ埋めの桁数"));
+    cmbZero_->setAccessibleName(rename_texts::SerialDigitsName.toString());
     for (int digits = 1; digits <= 8; ++digits)
         cmbZero_->addItem(QString::number(digits));
     // Nothing is chosen until the window picks the first entry, which builds the example.
@@ -44,29 +45,32 @@ void SerialPanel::BuildControls() {
 
     Option2 = new QButtonGroup(this);
     Option2->setObjectName(QStringLiteral("Option2"));
-    const QString placements[] = {QStringLiteral("先頭"), QStringLiteral("後尾"),
-                                  QStringLiteral("指定")};
+    const QString placements[] = {rename_texts::PlaceHead.toString(),
+                                  rename_texts::PlaceTail.toString(),
+                                  rename_texts::PlacePosition.toString()};
     for (int index = 0; index < 3; ++index)
         Option2->addButton(
             MakeOption(QStringLiteral("Option2_%1").arg(index), placements[index], this), index);
     Option2->button(0)->setChecked(true);
     txtST2 = MakeNumberBox(QStringLiteral("txtST2"), QStringLiteral("0"),
-                           QStringLiteral("付加する位置（文字数）"), 3, this);
+                           rename_texts::SerialPositionName.toString(), 3, this);
     txtST2->setEnabled(false);
 
-    Text4_ = MakeTextBox(QStringLiteral("Text4"), QStringLiteral("[第"),
-                         QStringLiteral("番号の前の文字列"), QStringLiteral("[第第第"), 0, this);
-    Text5 = MakeNumberBox(QStringLiteral("Text5"), QStringLiteral("1"), QStringLiteral("開始番号"),
-                          4, this);
-    Text6_ = MakeTextBox(QStringLiteral("Text6"), QStringLiteral("話]"),
-                         QStringLiteral("番号の後の文字列"), QStringLiteral("話話話]"), 0, this);
-    Command3 = MakeRunButton(QStringLiteral("Command3"), QStringLiteral("付加"), this);
-    Command3->setAccessibleName(QStringLiteral("連番を付加"));
+    Text4_ = MakeTextBox(QStringLiteral("Text4"), rename_texts::MarkerStartDefault.toString(),
+                         rename_texts::TextBeforeNumberName.toString(),
+                         rename_texts::MarkerStartWidth.toString(), 0, this);
+    Text5 = MakeNumberBox(QStringLiteral("Text5"), QStringLiteral("1"),
+                          rename_texts::SerialStartName.toString(), 4, this);
+    Text6_ = MakeTextBox(QStringLiteral("Text6"), rename_texts::MarkerEndDefault.toString(),
+                         rename_texts::TextAfterNumberName.toString(),
+                         rename_texts::MarkerEndWidth.toString(), 0, this);
+    Command3 = MakeRunButton(QStringLiteral("Command3"), rename_texts::AddCaption.toString(), this);
+    Command3->setAccessibleName(rename_texts::SerialPanelName.toString());
 
     Label37 = MakeExample(QStringLiteral("Label37"), rename_texts::SerialSamples.toString(),
-                          QStringLiteral("例"), this);
+                          rename_texts::ExampleName.toString(), this);
     lblPre = MakeExample(QStringLiteral("lblPre"), rename_texts::SerialPreviewInitial.toString(),
-                         QStringLiteral("付加後の例"), this);
+                         rename_texts::AddAfterName.toString(), this);
     lblPre->setToolTip(lblPre->text());
     lblPre->setWordWrap(true);
     lblPre->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -75,27 +79,27 @@ void SerialPanel::BuildControls() {
     auto* sentence = new QVBoxLayout;
     sentence->setSpacing(4);
     auto* placementRow = new QHBoxLayout;
-    placementRow->addWidget(MakeWord(QStringLiteral("ファイル名の"), this));
+    placementRow->addWidget(MakeWord(rename_texts::WordOfName.toString(), this));
     for (int index = 0; index < 3; ++index)
         placementRow->addWidget(Option2->button(index));
     placementRow->addWidget(txtST2);
-    placementRow->addWidget(MakeWord(QStringLiteral("へ"), this));
+    placementRow->addWidget(MakeWord(rename_texts::WordTo.toString(), this));
     placementRow->addStretch(1);
     auto* numberRow = new QHBoxLayout;
     numberRow->addWidget(Text4_);
-    numberRow->addWidget(MakeWord(QStringLiteral("＋"), this));
+    numberRow->addWidget(MakeWord(rename_texts::WordPlus.toString(), this));
     numberRow->addWidget(Text5);
-    numberRow->addWidget(MakeWord(QStringLiteral("から始まる連番"), this));
-    numberRow->addWidget(MakeWord(QStringLiteral("＋"), this));
+    numberRow->addWidget(MakeWord(rename_texts::WordSerialFrom.toString(), this));
+    numberRow->addWidget(MakeWord(rename_texts::WordPlus.toString(), this));
     numberRow->addWidget(Text6_);
-    numberRow->addWidget(MakeWord(QStringLiteral("を"), this));
+    numberRow->addWidget(MakeWord(rename_texts::WordObject.toString(), this));
     numberRow->addStretch(1);
     auto* digitsRow = new QHBoxLayout;
-    QLabel* zeroWord = MakeWord(QStringLiteral("ゼロを埋め"), this);
+    QLabel* zeroWord = MakeWord(rename_texts::WordZeroFill.toString(), this);
     zeroWord->setBuddy(cmbZero_);  // screen readers label the combo box by it
     digitsRow->addWidget(zeroWord);
     digitsRow->addWidget(cmbZero_);
-    digitsRow->addWidget(MakeWord(QStringLiteral("桁で揃えて"), this));
+    digitsRow->addWidget(MakeWord(rename_texts::WordDigits.toString(), this));
     digitsRow->addSpacing(12);
     digitsRow->addWidget(Command3);
     digitsRow->addStretch(1);
@@ -107,9 +111,9 @@ void SerialPanel::BuildControls() {
     auto* examples = new QGridLayout;
     examples->setHorizontalSpacing(4);
     examples->setVerticalSpacing(4);
-    examples->addWidget(MakeWord(QStringLiteral("例："), this), 0, 0, Qt::AlignTop);
+    examples->addWidget(MakeWord(rename_texts::WordExample.toString(), this), 0, 0, Qt::AlignTop);
     examples->addWidget(Label37, 0, 1, Qt::AlignTop);
-    examples->addWidget(MakeWord(QStringLiteral("付加後："), this), 1, 0, Qt::AlignTop);
+    examples->addWidget(MakeWord(rename_texts::WordAdded.toString(), this), 1, 0, Qt::AlignTop);
     examples->addWidget(lblPre, 1, 1, 2, 1);
     examples->setColumnStretch(1, 1);
     examples->setRowStretch(2, 1);
