@@ -20,6 +20,8 @@ class DriveRootsTest : public QObject {
   private Q_SLOTS:
     void PicksBrowsableVolumes_data();
     void PicksBrowsableVolumes();
+    void ChoosesTheClosestRootOfAFolder_data();
+    void ChoosesTheClosestRootOfAFolder();
     void OffersTheRootFolderOnThisMachine();
 };
 
@@ -61,6 +63,22 @@ void DriveRootsTest::PicksBrowsableVolumes() {
     QFETCH(QString, home);
     QFETCH(QStringList, roots);
     QCOMPARE(DriveRootsFromMountInfo(mountInfo, home), roots);
+}
+
+void DriveRootsTest::ChoosesTheClosestRootOfAFolder_data() {
+    QTest::addColumn<QString>("folder");
+    QTest::addColumn<int>("index");
+    QTest::newRow("inside the home folder") << "/home/taro/photos" << 2;
+    QTest::newRow("a root itself") << "/home" << 1;
+    QTest::newRow("a lookalike prefix is not inside") << "/homeless/x" << 0;
+    QTest::newRow("under the system root only") << "/usr/bin" << 0;
+    QTest::newRow("relative: no root") << "photos" << -1;
+}
+
+void DriveRootsTest::ChoosesTheClosestRootOfAFolder() {
+    QFETCH(QString, folder);
+    QFETCH(int, index);
+    QCOMPARE(RootIndexFor({"/", "/home", "/home/taro", "/mnt/backup"}, folder), index);
 }
 
 void DriveRootsTest::OffersTheRootFolderOnThisMachine() {

@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTabBar>
 #include <QTest>
 #include <algorithm>
@@ -103,6 +104,8 @@ class MainWindowFaultsTest : public QObject {
         QCOMPARE(harness.TableNames(), (QStringList{"a.txt", "d.txt", "z.txt"}));
         QCOMPARE(harness.SelectedNames(), harness.TableNames());
         QCOMPARE(window.StatusText(1), u"3個のファイルを選択"_s);
+        QCOMPARE(harness.Find<QStatusBar>(u"StatusBar1"_s)->currentMessage(),
+                 u"2件の名前を変更しました（失敗 2件）"_s);
     }
 
     void inPlaceRenameOfAFileGoneSinceTheFill_data() {
