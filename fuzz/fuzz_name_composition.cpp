@@ -3,9 +3,11 @@
 // never hands such a name (or an empty, "." or "..") to the file system, no character is cut
 // in two, and the bytes of the old name outside the change stay exactly as they were.
 #include "FuzzSupport.h"
+#include "platform/FileNameCodec.h"
 #include "platform/FileSystem.h"
 #include "platform/MessageBoxes.h"
 #include "rename/AddStringOperation.h"
+#include "rename/BatchPrompts.h"
 #include "rename/BatchRename.h"
 #include "rename/DeleteNumberedOperation.h"
 #include "rename/NameInsertion.h"
@@ -67,15 +69,13 @@ void CheckNoNewSeparator(const QString& composed, const QString& name, const QSt
 void CheckBatchRun(const BatchOperation& operation, const QString& name) {
     RecordingFileSystem fileSystem;
     CountingBoxes boxes;
-    BatchContext context;
-    context.messages = &boxes;
-    context.fileSystem = &fileSystem;
-    context.title = QStringLiteral("t");
-    context.folder = [] { return QStringLiteral("/folder"); };
-    context.selectedRowNames = [&] { return QStringList{name}; };
     int refills = 0;
-    context.refill = [&] { ++refills; };
-    BatchRename(operation, context);
+    const BatchRun run = PlanBatch({operation, QStringLiteral("/folder"), {name}, {}});
+    if (ConfirmBatch(boxes, QStringLiteral("t"), run)) {
+        const BatchResult result = ExecuteBatch(fileSystem, run);
+        ReportFailures(boxes, QStringLiteral("t"), result);
+        refills += result.Attempted() ? 1 : 0;
+    }
 
     if (const std::optional<QString> problem = operation.check()) {
         FUZZ_CHECK(boxes.errors == 1 && boxes.confirms == 0 && fileSystem.calls == 0);
@@ -94,7 +94,7 @@ void CheckBatchRun(const BatchOperation& operation, const QString& name) {
     }
     FUZZ_CHECK(fileSystem.calls == 1 && boxes.errors == 0);
     FUZZ_CHECK(fileSystem.lastFolder == u"/folder" && fileSystem.lastOld == name &&
-               fileSystem.lastNew == *composed);
+               fileSystem.lastNew == CanonicalFileName(*composed));
 }
 
 QByteArray Bytes(QStringView text) {
