@@ -15,6 +15,7 @@
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTabBar>
+#include <QTimer>
 #include <QTreeView>
 #include <QVBoxLayout>
 
@@ -80,6 +81,25 @@ constexpr PersistedBox kPersistedBoxes[] = {
     {"Text3", &SettingsValues::addText},     {"Text4", &SettingsValues::serialBefore},
     {"Text6", &SettingsValues::serialAfter}, {"Text7", &SettingsValues::deleteStart},
     {"Text8", &SettingsValues::deleteEnd}};
+
+// Selects only the rows of the named files, the first of them brought into view.
+void SelectNamedRows(FileTableView& view, const FileTableItemModel& model,
+                     const QStringList& names) {
+    const QSet<QString> wanted(names.begin(), names.end());
+    QItemSelection selection;
+    const int lastColumn = model.columnCount() - 1;
+    for (int row = 0; row < model.rowCount(); ++row) {
+        if (wanted.contains(model.Rows()[size_t(row)].name))
+            selection.select(model.index(row, 0), model.index(row, lastColumn));
+    }
+    view.selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
+    if (!selection.isEmpty()) {
+        const QModelIndex first = selection.first().topLeft();
+        view.selectionModel()->setCurrentIndex(first, QItemSelectionModel::NoUpdate);
+        view.scrollTo(first);
+    }
+    view.ShowSelectionSummary();
+}
 
 }  // namespace
 
@@ -317,9 +337,13 @@ void MainWindow::StartUp() {
     defaults.folder = fallback;
     settings_ = LoadSettings(settingsFiles_.readFrom, settingsSection_, defaults);
     // A relative path would depend on wherever the program happened to be started from.
-    const QString folder = StartFolder(settings_.folder, fallback, [this](const QString& path) {
-        return QDir::isAbsolutePath(path) && services_.fileSystem->FolderExists(path);
-    });
+    const StartRequest& request = services_.start;
+    const QString folder =
+        !request.folder.isEmpty()
+            ? request.folder
+            : StartFolder(settings_.folder, fallback, [this](const QString& path) {
+                  return QDir::isAbsolutePath(path) && services_.fileSystem->FolderExists(path);
+              });
 
     SelectDriveFor(folder);
     Dir1->SetPath(folder);
@@ -330,6 +354,13 @@ void MainWindow::StartUp() {
 
     tableModel_->SetHeaderImage(kNameColumn, QStringLiteral("up"));
     ListView1->header()->moveSection(ListView1->header()->visualIndex(kNoColumn), 0);
+
+    if (!request.selectNames.isEmpty())
+        SelectNamedRows(*ListView1, *tableModel_, request.selectNames);
+    // Told once the window is up, so that the box has the window behind it.
+    if (const QString notice = StartRequestNotice(request); !notice.isEmpty())
+        QTimer::singleShot(0, this,
+                           [this, notice] { services_.messages->Error(notice, caption_); });
 }
 
 void MainWindow::SelectDriveFor(const QString& folder) {
