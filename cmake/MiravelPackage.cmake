@@ -3,10 +3,9 @@ set(CPACK_PACKAGE_NAME miravel)
 set(CPACK_PACKAGE_VENDOR Zentrabe)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "batch file renamer with a Japanese user interface")
-# Debian shows each line as it stands: no line longer than 80 characters.
+# The lines under the summary; Debian shows each as it stands, so none is longer than 80.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-    "${CPACK_PACKAGE_DESCRIPTION_SUMMARY}\n\
-Miravel renames many files of one folder at once: replace a text, add a text\n\
+    "Miravel renames many files of one folder at once: replace a text, add a text\n\
 or a serial number, or delete a numbered marker in every selected name, with\n\
 a live example of each operation. It asks before it renames anything, never\n\
 replaces an existing file, and takes back the renames of a session on request.")
