@@ -2,6 +2,7 @@
 
 #include <QCommandLineParser>
 #include <QDir>
+#include <QSet>
 
 namespace miravel {
 
@@ -40,6 +41,15 @@ struct SplitPath {
     QString folder;
     QString name;
 };
+
+// A shell's wildcard can name a whole folder: a box lists a few names and counts the rest.
+QString NameList(const QStringList& names) {
+    constexpr qsizetype kListed = 10;
+    QString list = names.mid(0, kListed).join(QLatin1Char('\n'));
+    if (names.size() > kListed)
+        list += QStringLiteral("\nほか %1 件").arg(names.size() - kListed);
+    return list;
+}
 
 SplitPath SplitFilePath(const QString& path) {
     const qsizetype slash = path.lastIndexOf(QLatin1Char('/'));
@@ -81,6 +91,7 @@ StartRequest ReadStartRequest(const QStringList& arguments, const QString& worki
         return request;
     }
 
+    QSet<QString> selected;
     for (const QString& argument : parser.positionalArguments()) {
         // An empty argument would otherwise name the working folder itself.
         const QString path = argument.isEmpty()
@@ -96,8 +107,10 @@ StartRequest ReadStartRequest(const QStringList& arguments, const QString& worki
             request.folder = split.folder;
         if (split.folder != request.folder)
             request.otherFolders << argument;
-        else if (kind == PathKind::File && !request.selectNames.contains(split.name))
+        else if (kind == PathKind::File && !selected.contains(split.name)) {
+            selected.insert(split.name);
             request.selectNames << split.name;
+        }
     }
     return request;
 }
@@ -106,13 +119,13 @@ QString StartRequestNotice(const StartRequest& request) {
     QStringList parts;
     if (!request.missing.isEmpty())
         parts << QStringLiteral("次のファイルまたはフォルダは見つからないため開けません。\n\n") +
-                     request.missing.join(QLatin1Char('\n'));
+                     NameList(request.missing);
     if (!request.otherFolders.isEmpty())
         parts << QStringLiteral(
                      "一度に開けるフォルダはひとつだけです。%1 以外にある次のファイル"
                      "またはフォルダは開きません。\n\n")
                          .arg(request.folder) +
-                     request.otherFolders.join(QLatin1Char('\n'));
+                     NameList(request.otherFolders);
     return parts.join(QStringLiteral("\n\n"));
 }
 

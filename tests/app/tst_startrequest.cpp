@@ -134,6 +134,11 @@ class StartRequestTest : public QObject {
                                         << QStringList{"ひとつだけ", "/w 以外", "\n\n/other/d.txt"};
         QTest::newRow("both") << QStringList{"a.txt", "gone.txt", "/other"}
                               << QStringList{"gone.txt", "/other"};
+        QStringList many;
+        for (int i = 1; i <= 12; ++i)
+            many << QStringLiteral("gone%1").arg(i, 2, 10, QLatin1Char('0'));
+        QTest::newRow("many: ten and a count")
+            << many << QStringList{"gone01\n", "gone10\nほか 2 件"};
     }
     void notice() {
         QFETCH(QStringList, arguments);

@@ -207,6 +207,8 @@ class StartUpExitTest : public QObject {
         QTest::newRow("a folder") << QStringList{} << QStringList{"x.txt", "y.txt", "z.txt"};
         QTest::newRow("files of it")
             << QStringList{"z.txt", "x.txt"} << QStringList{"x.txt", "z.txt"};
+        QTest::newRow("neighbours")
+            << QStringList{"y.txt", "x.txt", "gone.txt"} << QStringList{"x.txt", "y.txt"};
     }
     void commandLineFolderAndFiles() {
         QFETCH(QStringList, selectNames);
