@@ -4,7 +4,7 @@
 # --quick for a quick look, --only fill,sort,rename,memory,startup for some of them.
 set -euo pipefail
 cd "$(dirname "$0")"
-scripts/install-deps.sh
+scripts/install-deps.sh run
 cmake -S . -B build -G Ninja >/dev/null
 cmake --build build --target miravel-bench
 exec build/bench/miravel-bench "$@"

@@ -6,7 +6,7 @@
 # Both are CMake presets (CMakePresets.json), so `cmake --preset asan` and friends work too.
 set -euo pipefail
 cd "$(dirname "$0")"
-scripts/install-deps.sh
+scripts/install-deps.sh test
 preset="${1:-default}"
 case "$preset" in
     default | asan) ;;

@@ -1,19 +1,45 @@
 #!/usr/bin/env bash
-# Installs from Debian's packages whatever the build, the program and the tests need and this
-# machine lacks. Uses sudo when not run as root.
+# Installs from Debian's packages whatever a job needs and this machine lacks. Uses sudo when
+# not run as root.
+#   scripts/install-deps.sh [group ...]      groups: run (the default), test, fuzz, package
+# Every group takes the run group along.
 set -euo pipefail
 
-packages=(
+# Building the program and running it: a Japanese window needs Qt's platform plugins, Qt's own
+# Japanese texts and a Japanese font.
+run=(
     cmake ninja-build g++ pkg-config ccache
     qt6-base-dev qt6-base-dev-tools qt6-translations-l10n qt6-qpa-plugins libgl-dev
     libexiv2-dev
     fonts-noto-cjk fontconfig
-    xvfb xauth x11-apps imagemagick
-    libbenchmark-dev clang clang-format libclang-rt-14-dev
-    libfuse-dev  # builds the FUSE file system the rename tests mount where they can
-    desktop-file-utils appstream dpkg-dev
     locales
 )
+# The libFuzzer targets.
+fuzz=(clang libclang-rt-14-dev)
+# The test suite and what CI runs besides it: the validators the installed-tree test calls, the
+# fuzz targets, the formatter, a window on a virtual screen with screenshots to look at, and a
+# FUSE file system for the rename tests.
+test=(
+    desktop-file-utils appstream
+    clang-format
+    xvfb xauth x11-apps imagemagick
+    libfuse-dev  # builds the FUSE file system the rename tests mount where they can
+    "${fuzz[@]}"
+)
+# The Debian package: shared-library dependencies (dpkg-shlibdeps, which CPack finds with
+# file) and the package's check.
+package=(dpkg-dev file lintian)
+
+packages=("${run[@]}")
+for group in "${@:-run}"; do
+    case "$group" in
+        run) ;;
+        test) packages+=("${test[@]}") ;;
+        fuzz) packages+=("${fuzz[@]}") ;;
+        package) packages+=("${package[@]}") ;;
+        *) echo "unknown group: $group (run, test, fuzz or package)" >&2; exit 2 ;;
+    esac
+done
 
 sudo_cmd=()
 [ "$(id -u)" -ne 0 ] && sudo_cmd=(sudo)

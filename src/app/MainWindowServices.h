@@ -4,6 +4,7 @@
 #include <QString>
 #include <functional>
 
+#include "app/StartRequest.h"
 #include "app/WindowCaption.h"
 
 namespace miravel {
@@ -22,6 +23,8 @@ struct MainWindowServices {
     QString loginName;
     quint32 userId = 0;  // names the settings section when there is no login name
     std::function<QDate()> today = [] { return QDate::currentDate(); };
+    // The folder and files named on the command line, and the arguments not opened.
+    StartRequest start;
 };
 
 }  // namespace miravel

@@ -1,6 +1,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QImageReader>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -19,6 +20,12 @@ class InstallTreeTest : public QObject {
     void DesktopEntry_data();
     void DesktopEntry();
     void IconIsAnSvgDrawing();
+    void PngIcons_data();
+    void PngIcons();
+    void CompressedAsDebianWants_data();
+    void CompressedAsDebianWants();
+    void DocumentsNameThisVersion_data();
+    void DocumentsNameThisVersion();
     void MetainfoLaunchesTheDesktopEntry();
     void Validators_data();
     void Validators();
@@ -36,6 +43,14 @@ const QString kDesktopFile = QStringLiteral("usr/share/applications/%1.desktop")
 const QString kIconFile =
     QStringLiteral("usr/share/icons/hicolor/scalable/apps/%1.svg").arg(kAppId);
 const QString kMetainfoFile = QStringLiteral("usr/share/metainfo/%1.metainfo.xml").arg(kAppId);
+const QString kManPage = QStringLiteral("usr/share/man/man1/miravel.1.gz");
+const QString kChangelog = QStringLiteral("usr/share/doc/miravel/changelog.gz");
+const QString kCopyright = QStringLiteral("usr/share/doc/miravel/copyright");
+const int kIconSizes[] = {16, 22, 24, 32, 48, 64, 128, 256};
+
+QString PngIconFile(int size) {
+    return QStringLiteral("usr/share/icons/hicolor/%1x%1/apps/%2.png").arg(size).arg(kAppId);
+}
 
 // The [Desktop Entry] group as key -> value, localised keys ("Name[ja]") kept as they are.
 QHash<QString, QString> ReadDesktopEntry(const QString& path) {
@@ -90,6 +105,9 @@ void InstallTreeTest::InstalledFiles_data() {
     QTest::newRow("desktop entry") << kDesktopFile << false;
     QTest::newRow("icon") << kIconFile << false;
     QTest::newRow("metainfo") << kMetainfoFile << false;
+    QTest::newRow("manual page") << kManPage << false;
+    QTest::newRow("changelog") << kChangelog << false;
+    QTest::newRow("copyright") << kCopyright << false;
 }
 
 void InstallTreeTest::InstalledFiles() {
@@ -105,7 +123,11 @@ void InstallTreeTest::DesktopEntry_data() {
     QTest::addColumn<QString>("key");
     QTest::addColumn<QString>("value");  // empty: any Japanese text
     QTest::newRow("name") << QStringLiteral("Name") << QStringLiteral("Miravel");
-    QTest::newRow("program") << QStringLiteral("Exec") << QStringLiteral("miravel");
+    // A file manager hands over the folders and files chosen, and offers the program for a
+    // folder in its "Open with".
+    QTest::newRow("program") << QStringLiteral("Exec") << QStringLiteral("miravel %F");
+    QTest::newRow("opens folders")
+        << QStringLiteral("MimeType") << QStringLiteral("inode/directory;");
     QTest::newRow("icon") << QStringLiteral("Icon") << kAppId;
     QTest::newRow("menu") << QStringLiteral("Categories") << QStringLiteral("Utility;FileTools;");
     // The class Qt gives the window: the application name set at start.
@@ -142,6 +164,59 @@ void InstallTreeTest::IconIsAnSvgDrawing() {
     }
     QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
     QVERIFY(shapes > 0);
+}
+
+void InstallTreeTest::PngIcons_data() {
+    QTest::addColumn<int>("size");
+    for (const int size : kIconSizes)
+        QTest::addRow("%dx%d", size, size) << size;
+}
+
+// The theme's PNGs, for desktops and a Qt without an SVG reader.
+void InstallTreeTest::PngIcons() {
+    QFETCH(int, size);
+    QImageReader reader(Installed(PngIconFile(size)));
+    QCOMPARE(reader.format(), QByteArray("png"));
+    QCOMPARE(reader.size(), QSize(size, size));
+}
+
+void InstallTreeTest::CompressedAsDebianWants_data() {
+    QTest::addColumn<QString>("path");
+    QTest::newRow("manual page") << kManPage;
+    QTest::newRow("changelog") << kChangelog;
+}
+
+// gzip without the original name and time stamp, so that a rebuild makes the same package.
+void InstallTreeTest::CompressedAsDebianWants() {
+    QFETCH(QString, path);
+    QFile file(Installed(path));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray header = file.read(10);
+    QCOMPARE(header.size(), 10);
+    QCOMPARE(header.left(3), QByteArray("\x1f\x8b\x08"));
+    const char nameFlag = 0x08;
+    QCOMPARE(header[3] & nameFlag, 0);
+    QCOMPARE(header.mid(4, 4), QByteArray(4, '\0'));
+}
+
+void InstallTreeTest::DocumentsNameThisVersion_data() {
+    QTest::addColumn<QString>("source");
+    QTest::addColumn<QString>("versionLine");
+    const QString version = QStringLiteral(MIRAVEL_PROJECT_VERSION);
+    QTest::newRow("changelog") << QStringLiteral("data/debian/changelog")
+                               << QStringLiteral("miravel (%1) ").arg(version);
+    QTest::newRow("manual page") << QStringLiteral("docs/miravel.1")
+                                 << QStringLiteral("\"Miravel %1\"").arg(version);
+}
+
+// The newest entry of each is the release being built.
+void InstallTreeTest::DocumentsNameThisVersion() {
+    QFETCH(QString, source);
+    QFETCH(QString, versionLine);
+    QFile file(QStringLiteral(MIRAVEL_SOURCE_DIR "/") + source);
+    QVERIFY(file.open(QIODevice::ReadOnly | QIODevice::Text));
+    const QString firstLine = QString::fromUtf8(file.readLine());
+    QVERIFY2(firstLine.contains(versionLine), qPrintable(firstLine));
 }
 
 void InstallTreeTest::MetainfoLaunchesTheDesktopEntry() {

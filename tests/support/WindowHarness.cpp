@@ -40,6 +40,7 @@ MainWindow& WindowHarness::Open() {
     services.userId = userId;
     const QDate fixedToday = today;
     services.today = [fixedToday] { return fixedToday; };
+    services.start = start;
     window_ = std::make_unique<MainWindow>(services);
     window_->show();
     if (!QTest::qWaitForWindowExposed(window_.get()))

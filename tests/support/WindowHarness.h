@@ -40,6 +40,8 @@ class WindowHarness {
     // its first run, in programFolder with empty texts.
     SettingsValues lastRun;
     bool firstStart = false;
+    // What the command line asked for.
+    StartRequest start;
     // Sets lastRun's texts to the ones a user sees in the boxes when the form is designed.
     void StartWithFormTexts();
 

@@ -5,6 +5,8 @@
 #include <QTabBar>
 #include <QTest>
 
+#include "app/StartRequest.h"
+#include "files/Formats.h"
 #include "files/widgets/FileTableItemModel.h"
 #include "files/widgets/FolderListWidget.h"
 #include "support/WindowHarness.h"
@@ -196,6 +198,34 @@ class StartUpExitTest : public QObject {
         QVERIFY(config.Content("rename.ini")
                     .startsWith("[tester]\nPATH=" + home.path().toUtf8() + "\n"));
         QVERIFY(!QFileInfo::exists(services.appFolder));
+    }
+
+    // The command line's folder wins over the remembered one, and its files alone are selected.
+    void commandLineFolderAndFiles_data() {
+        QTest::addColumn<QStringList>("selectNames");
+        QTest::addColumn<QStringList>("selected");
+        QTest::newRow("a folder") << QStringList{} << QStringList{"x.txt", "y.txt", "z.txt"};
+        QTest::newRow("files of it")
+            << QStringList{"z.txt", "x.txt"} << QStringList{"x.txt", "z.txt"};
+        QTest::newRow("neighbours")
+            << QStringList{"y.txt", "x.txt", "gone.txt"} << QStringList{"x.txt", "y.txt"};
+    }
+    void commandLineFolderAndFiles() {
+        QFETCH(QStringList, selectNames);
+        QFETCH(QStringList, selected);
+        WindowHarness harness;
+        harness.folder.MakeFile("remembered.txt");
+        harness.programFolder.MakeFolder("named");
+        for (const char* name : {"x.txt", "y.txt", "z.txt"})
+            harness.programFolder.MakeFile(QStringLiteral("named/") + QLatin1String(name));
+        harness.start.folder = harness.programFolder.FilePath("named");
+        harness.start.selectNames = selectNames;
+        harness.start.missing = QStringList{"gone.txt"};
+        harness.Open();
+        QCOMPARE(FolderShown(harness), harness.start.folder);
+        QCOMPARE(harness.SelectedNames(), selected);
+        QCOMPARE(harness.window().StatusText(1), SelectedCountText(selected.size()));
+        QTRY_COMPARE(harness.boxes.ErrorTexts(), QStringList{StartRequestNotice(harness.start)});
     }
 };
 

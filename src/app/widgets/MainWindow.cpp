@@ -12,6 +12,7 @@
 #include <QStackedWidget>
 #include <QStatusBar>
 #include <QTabBar>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include "app/AppTexts.h"
@@ -44,6 +45,31 @@ constexpr int kWindowWidthTwips = 10200;
 constexpr int kTwipsPerInch = 1440;
 constexpr int kLogicalDpi = 96;
 constexpr int kRunMessageMs = 5000;
+
+// Selects only the rows of the named files, the first of them brought into view.
+void SelectNamedRows(FileTableView& view, const FileTableItemModel& model,
+                     const QStringList& names) {
+    const QSet<QString> wanted(names.begin(), names.end());
+    QItemSelection selection;
+    const int lastColumn = model.columnCount() - 1;
+    const int rows = model.rowCount();
+    for (int row = 0; row < rows; ++row) {
+        if (!wanted.contains(model.Rows()[size_t(row)].name))
+            continue;
+        // One range for each run of neighbouring rows, as a shell's wildcard names them.
+        int last = row;
+        while (last + 1 < rows && wanted.contains(model.Rows()[size_t(last + 1)].name))
+            ++last;
+        selection.select(model.index(row, 0), model.index(last, lastColumn));
+        row = last;
+    }
+    view.selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
+    if (!selection.isEmpty()) {
+        const QModelIndex first = selection.first().topLeft();
+        view.selectionModel()->setCurrentIndex(first, QItemSelectionModel::NoUpdate);
+        view.scrollTo(first);
+    }
+}
 
 }  // namespace
 
@@ -128,7 +154,8 @@ QWidget* MainWindow::BuildTablePane(QWidget* parent) {
         ListView1->setColumnWidth(column, widths[column]);
     right->addWidget(ListView1, 1);
     auto* buttons = new QHBoxLayout;
-    Command4 = MakeSmallButton(QStringLiteral("Command4"), app_texts::SelectAllCaption.toString(), pane);
+    Command4 =
+        MakeSmallButton(QStringLiteral("Command4"), app_texts::SelectAllCaption.toString(), pane);
     const QString undoCaption = rename_texts::UndoCaption.toString();
     cmdUndo = MakeSmallButton(QStringLiteral("cmdUndo"), undoCaption, pane);
     // A text box with the focus takes Ctrl+Z for its own typing first.
@@ -233,7 +260,7 @@ void MainWindow::Connect() {
     connect(Frame6, &DeletePanel::RunRequested, prompts_, &SessionPrompts::Run);
     connect(session, &FolderSession::RunFinished, this, [this](const BatchResult& result) {
         StatusBar1->showMessage(app_texts::RunFinishedText(result.Count(RowOutcome::Kind::Renamed),
-                                                       result.Count(RowOutcome::Kind::Failed)),
+                                                           result.Count(RowOutcome::Kind::Failed)),
                                 kRunMessageMs);
     });
     connect(cmdUndo, &QPushButton::clicked, prompts_, &SessionPrompts::Undo);
@@ -257,9 +284,13 @@ void MainWindow::StartUp() {
     defaults.folder = fallback;
     settings_ = LoadSettings(settingsFiles_.readFrom, settingsSection_, defaults);
     // A relative path would depend on wherever the program happened to be started from.
-    const QString folder = StartFolder(settings_.folder, fallback, [this](const QString& path) {
-        return QDir::isAbsolutePath(path) && services_.fileSystem->FolderExists(path);
-    });
+    const StartRequest& request = services_.start;
+    const QString folder =
+        !request.folder.isEmpty()
+            ? request.folder
+            : StartFolder(settings_.folder, fallback, [this](const QString& path) {
+                  return QDir::isAbsolutePath(path) && services_.fileSystem->FolderExists(path);
+              });
     // The start folder's volume is chosen without opening its root: the folder follows at once.
     Drive1->ShowRootsFor(services_.fileSystem->DriveRoots(), folder);
     session_->OpenFolder(folder);
@@ -269,6 +300,15 @@ void MainWindow::StartUp() {
 
     tableModel_->SetHeaderImage(kNameColumn, QStringLiteral("up"));
     ListView1->header()->moveSection(ListView1->header()->visualIndex(kNoColumn), 0);
+
+    if (!request.selectNames.isEmpty()) {
+        SelectNamedRows(*ListView1, *tableModel_, request.selectNames);
+        session_->ReportSelection();
+    }
+    // Told once the window is up, so that the box has the window behind it.
+    if (const QString notice = StartRequestNotice(request); !notice.isEmpty())
+        QTimer::singleShot(0, this,
+                           [this, notice] { services_.messages->Error(notice, caption_); });
 }
 
 QString MainWindow::StatusText(int panel) const {
