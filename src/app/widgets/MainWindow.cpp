@@ -25,8 +25,10 @@
 #include "files/widgets/FileTableItemModel.h"
 #include "files/widgets/FileTableView.h"
 #include "files/widgets/FolderListWidget.h"
+#include "files/widgets/NamedRowsSelection.h"
 #include "files/widgets/SmallButton.h"
 #include "platform/FileSystem.h"
+#include "platform/MessageBoxes.h"
 #include "rename/RenameTexts.h"
 #include "rename/widgets/AddPanel.h"
 #include "rename/widgets/DeletePanel.h"
@@ -45,31 +47,6 @@ constexpr int kWindowWidthTwips = 10200;
 constexpr int kTwipsPerInch = 1440;
 constexpr int kLogicalDpi = 96;
 constexpr int kRunMessageMs = 5000;
-
-// Selects only the rows of the named files, the first of them brought into view.
-void SelectNamedRows(FileTableView& view, const FileTableItemModel& model,
-                     const QStringList& names) {
-    const QSet<QString> wanted(names.begin(), names.end());
-    QItemSelection selection;
-    const int lastColumn = model.columnCount() - 1;
-    const int rows = model.rowCount();
-    for (int row = 0; row < rows; ++row) {
-        if (!wanted.contains(model.Rows()[size_t(row)].name))
-            continue;
-        // One range for each run of neighbouring rows, as a shell's wildcard names them.
-        int last = row;
-        while (last + 1 < rows && wanted.contains(model.Rows()[size_t(last + 1)].name))
-            ++last;
-        selection.select(model.index(row, 0), model.index(last, lastColumn));
-        row = last;
-    }
-    view.selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
-    if (!selection.isEmpty()) {
-        const QModelIndex first = selection.first().topLeft();
-        view.selectionModel()->setCurrentIndex(first, QItemSelectionModel::NoUpdate);
-        view.scrollTo(first);
-    }
-}
 
 }  // namespace
 
