@@ -128,7 +128,8 @@ QWidget* MainWindow::BuildTablePane(QWidget* parent) {
         ListView1->setColumnWidth(column, widths[column]);
     right->addWidget(ListView1, 1);
     auto* buttons = new QHBoxLayout;
-    Command4 = MakeSmallButton(QStringLiteral("Command4"), app_texts::SelectAllCaption.toString(), pane);
+    Command4 =
+        MakeSmallButton(QStringLiteral("Command4"), app_texts::SelectAllCaption.toString(), pane);
     const QString undoCaption = rename_texts::UndoCaption.toString();
     cmdUndo = MakeSmallButton(QStringLiteral("cmdUndo"), undoCaption, pane);
     // A text box with the focus takes Ctrl+Z for its own typing first.
@@ -233,7 +234,7 @@ void MainWindow::Connect() {
     connect(Frame6, &DeletePanel::RunRequested, prompts_, &SessionPrompts::Run);
     connect(session, &FolderSession::RunFinished, this, [this](const BatchResult& result) {
         StatusBar1->showMessage(app_texts::RunFinishedText(result.Count(RowOutcome::Kind::Renamed),
-                                                       result.Count(RowOutcome::Kind::Failed)),
+                                                           result.Count(RowOutcome::Kind::Failed)),
                                 kRunMessageMs);
     });
     connect(cmdUndo, &QPushButton::clicked, prompts_, &SessionPrompts::Undo);
