@@ -168,8 +168,8 @@ RenameOutcome RenameViaTemporaryName(int folderFd, const QByteArray& from, const
     const RenameStep back = RenameNoReplace(folderFd, temporary, from, seams);
     if (back.ok())
         return Failed(DescribeRenameFailure(second));
-    return Failed(platform_texts::LeftUnderTemporaryName.toString().arg(DescribeRenameFailure(second),
-                                                     DecodeFileName(temporary)));
+    return Failed(platform_texts::LeftUnderTemporaryName.toString().arg(
+        DescribeRenameFailure(second), DecodeFileName(temporary)));
 }
 
 }  // namespace miravel

@@ -60,7 +60,7 @@ struct RowOutcome {
 struct BatchResult {
     QString folder;
     std::optional<FileIdentity> folderIdentity;  // of the folder the renames were made in
-    std::vector<RowOutcome> rows;  // in the order they were attempted
+    std::vector<RowOutcome> rows;                // in the order they were attempted
     // Whether any rename was attempted at all: only then has the folder to be shown again.
     bool Attempted() const { return !rows.empty(); }
     qsizetype Count(RowOutcome::Kind kind) const;

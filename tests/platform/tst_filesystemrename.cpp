@@ -285,13 +285,16 @@ void FileSystemRenameTest::RefusesUnusableNames_data() {
     QTest::newRow("dot dot") << "a.txt"
                              << ".." << platform_texts::DotFileName.toString() << false;
     QTest::newRow("slash") << "a.txt"
-                           << "sub/b.txt" << platform_texts::SeparatorInFileName.toString() << false;
+                           << "sub/b.txt" << platform_texts::SeparatorInFileName.toString()
+                           << false;
     QTest::newRow("climbs out") << "a.txt"
-                                << "../b.txt" << platform_texts::SeparatorInFileName.toString() << false;
+                                << "../b.txt" << platform_texts::SeparatorInFileName.toString()
+                                << false;
     QTest::newRow("NUL") << "a.txt" << QString("b.txt") + QChar(0) + "x"
                          << platform_texts::SeparatorInFileName.toString() << false;
-    QTest::newRow("old name with a folder") << "sub/../a.txt"
-                                            << "b.txt" << platform_texts::SeparatorInFileName.toString() << false;
+    QTest::newRow("old name with a folder")
+        << "sub/../a.txt"
+        << "b.txt" << platform_texts::SeparatorInFileName.toString() << false;
     QTest::newRow("old name empty") << ""
                                     << "b.txt" << platform_texts::EmptyFileName.toString() << false;
     QTest::newRow("256 bytes") << "a.txt" << QString(252, u'n') + ".txt"

@@ -31,14 +31,19 @@ DateBox* MakeDateBox(const QString& objectName, const QString& text, const QStri
 }  // namespace
 
 ConditionsPanel::ConditionsPanel(std::function<QDate()> today, QWidget* parent) : QWidget(parent) {
+    using namespace files_texts;
+    const QString clear = ClearCaption.toString();
+    const QString patternCaption = PatternLabel.toString();
+    const QString created = CreatedLabel.toString();
+    const QString modified = ModifiedLabel.toString();
     auto* patternRow = new QHBoxLayout;
-    auto* patternLabel = new QLabel(files_texts::PatternLabel.toString(), this);
-    txtPattern = new QLineEdit(files_texts::DefaultPattern.toString(), this);
+    auto* patternLabel = new QLabel(patternCaption, this);
+    txtPattern = new QLineEdit(DefaultPattern.toString(), this);
     txtPattern->setObjectName(QStringLiteral("txtPattern"));
-    txtPattern->setAccessibleName(files_texts::PatternLabel.toString());
+    txtPattern->setAccessibleName(patternCaption);
     patternLabel->setBuddy(txtPattern);
-    Command5 = MakeSmallButton(QStringLiteral("Command5"), files_texts::ClearCaption.toString(), this);
-    Command5->setAccessibleName(files_texts::PatternLabel.toString() + files_texts::ClearCaption.toString());
+    Command5 = MakeSmallButton(QStringLiteral("Command5"), clear, this);
+    Command5->setAccessibleName(patternCaption + clear);
     patternRow->addWidget(patternLabel);
     patternRow->addWidget(txtPattern, 1);
     patternRow->addWidget(Command5);
@@ -46,40 +51,38 @@ ConditionsPanel::ConditionsPanel(std::function<QDate()> today, QWidget* parent) 
     auto* conditions = new QGridLayout;
     conditions->setHorizontalSpacing(2);
     conditions->setVerticalSpacing(4);
-    auto* typeLabel = new QLabel(files_texts::TypeLabel.toString(), this);
+    auto* typeLabel = new QLabel(TypeLabel.toString(), this);
     Combo2 = new QComboBox(this);
     Combo2->setObjectName(QStringLiteral("Combo2"));
-    Combo2->setAccessibleName(files_texts::TypeLabel.toString());
+    Combo2->setAccessibleName(TypeLabel.toString());
     Combo2->addItems(TypeFilterEntries());
     typeLabel->setBuddy(Combo2);
     conditions->addWidget(typeLabel, 0, 0);
     conditions->addWidget(Combo2, 0, 1, 1, 3, Qt::AlignLeft);
     const QString from = QLatin1String(kDateFromDefault);
     const QString to = QLatin1String(kDateToDefault);
-    txtMkDate1 = MakeDateBox(QStringLiteral("txtMkDate1"), from,
-                             files_texts::CreatedLabel.toString() + files_texts::RangeFrom.toString(), today, this);
-    txtMkDate2 = MakeDateBox(QStringLiteral("txtMkDate2"), to,
-                             files_texts::CreatedLabel.toString() + files_texts::RangeTo.toString(), today, this);
-    txtReNew1 = MakeDateBox(QStringLiteral("txtReNew1"), from,
-                            files_texts::ModifiedLabel.toString() + files_texts::RangeFrom.toString(), today, this);
-    txtReNew2 = MakeDateBox(QStringLiteral("txtReNew2"), to,
-                            files_texts::ModifiedLabel.toString() + files_texts::RangeTo.toString(), today, this);
-    cmdClear = MakeSmallButton(QStringLiteral("cmdClear"), files_texts::ClearCaption.toString(), this);
-    cmdClear->setAccessibleName(files_texts::CreatedLabel.toString() + files_texts::ClearCaption.toString());
-    Command6 = MakeSmallButton(QStringLiteral("Command6"), files_texts::ClearCaption.toString(), this);
-    Command6->setAccessibleName(files_texts::ModifiedLabel.toString() + files_texts::ClearCaption.toString());
+    const QString rangeFrom = RangeFrom.toString();
+    const QString rangeTo = RangeTo.toString();
+    txtMkDate1 = MakeDateBox(QStringLiteral("txtMkDate1"), from, created + rangeFrom, today, this);
+    txtMkDate2 = MakeDateBox(QStringLiteral("txtMkDate2"), to, created + rangeTo, today, this);
+    txtReNew1 = MakeDateBox(QStringLiteral("txtReNew1"), from, modified + rangeFrom, today, this);
+    txtReNew2 = MakeDateBox(QStringLiteral("txtReNew2"), to, modified + rangeTo, today, this);
+    cmdClear = MakeSmallButton(QStringLiteral("cmdClear"), clear, this);
+    cmdClear->setAccessibleName(created + clear);
+    Command6 = MakeSmallButton(QStringLiteral("Command6"), clear, this);
+    Command6->setAccessibleName(modified + clear);
     auto addRange = [&](int row, const QString& label, QLineEdit* first, QLineEdit* last,
-                        QPushButton* clear) {
+                        QPushButton* clearButton) {
         auto* caption = new QLabel(label, this);
         caption->setBuddy(first);
         conditions->addWidget(caption, row, 0);
         conditions->addWidget(first, row, 1);
-        conditions->addWidget(new QLabel(files_texts::RangeSeparator.toString(), this), row, 2);
+        conditions->addWidget(new QLabel(RangeSeparator.toString(), this), row, 2);
         conditions->addWidget(last, row, 3);
-        conditions->addWidget(clear, row, 4);
+        conditions->addWidget(clearButton, row, 4);
     };
-    addRange(1, files_texts::CreatedLabel.toString(), txtMkDate1, txtMkDate2, cmdClear);
-    addRange(2, files_texts::ModifiedLabel.toString(), txtReNew1, txtReNew2, Command6);
+    addRange(1, created, txtMkDate1, txtMkDate2, cmdClear);
+    addRange(2, modified, txtReNew1, txtReNew2, Command6);
     conditions->setColumnStretch(5, 1);  // extra width goes after the clear buttons
 
     auto* layout = new QVBoxLayout(this);
