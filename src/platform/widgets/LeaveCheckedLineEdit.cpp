@@ -5,6 +5,8 @@
 #include <QKeyEvent>
 #include <QTimer>
 
+#include "platform/widgets/WarningColours.h"
+
 namespace miravel {
 
 namespace {
@@ -33,9 +35,7 @@ void LeaveCheckedLineEdit::ShowRefused(bool refused) {
         setPalette(QPalette());
         return;
     }
-    QPalette colours = palette();
-    colours.setColor(QPalette::Base, RefusedColor());
-    setPalette(colours);
+    setPalette(RefusedPalette(QApplication::palette(this)));
 }
 
 void LeaveCheckedLineEdit::focusInEvent(QFocusEvent* event) {

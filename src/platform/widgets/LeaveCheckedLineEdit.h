@@ -16,8 +16,6 @@ class LeaveCheckedLineEdit : public QLineEdit {
   public:
     explicit LeaveCheckedLineEdit(QWidget* parent = nullptr);
 
-    // The background of a box whose entry was refused.
-    static QColor RefusedColor() { return QColor(255, 128, 128); }
     // Between an entry and a leaving that was accepted.
     bool IsEntered() const { return entered_; }
 

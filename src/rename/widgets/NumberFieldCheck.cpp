@@ -9,13 +9,12 @@
 #include <QTimer>
 
 #include "platform/MessageBoxes.h"
+#include "platform/widgets/WarningColours.h"
 #include "rename/NumberField.h"
 
 namespace miravel {
 
 namespace {
-
-const QColor kRefusedBackground(255, 128, 128);
 
 // Set while a refused field takes the focus back, so the field it takes it from is not
 // checked in turn (two refused fields would otherwise hand the focus to and fro for ever).
@@ -83,9 +82,7 @@ void NumberFieldCheck::Leave() {
         field_->setPalette(QPalette());
         return;
     }
-    QPalette palette = field_->palette();
-    palette.setColor(QPalette::Base, kRefusedBackground);
-    field_->setPalette(palette);
+    field_->setPalette(RefusedPalette(QApplication::palette(field_)));
     // The box and the focus wait until the focus change that got here has finished: a modal
     // box inside it would leave the clicked control half pressed.
     QTimer::singleShot(0, this, [this, text = *problem] { ReportAndReturn(text); });
