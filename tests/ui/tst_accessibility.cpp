@@ -109,6 +109,8 @@ class AccessibilityTest : public QObject {
     void EveryNamedControlHasAnAccessibleName_data();
     void EveryNamedControlHasAnAccessibleName();
     void ObjectNamesAreUnique();
+    void EveryExampleIsReadWithItsLabel_data();
+    void EveryExampleIsReadWithItsLabel();
     void MainWindowTabOrderFollowsReadingOrder();
     void EveryControlOfAPanelIsReachedByKeyboard_data();
     void EveryControlOfAPanelIsReachedByKeyboard();
@@ -143,6 +145,34 @@ void AccessibilityTest::EveryNamedControlHasAnAccessibleName_data() {
     QVERIFY(controls.size() >= 14);
     for (QWidget* control : controls)
         QTest::newRow(qPrintable(control->objectName())) << control->objectName();
+}
+
+void AccessibilityTest::EveryExampleIsReadWithItsLabel_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("label");
+    QTest::newRow("replace, before") << "Label30"
+                                     << "置換前の例";
+    QTest::newRow("serial, before") << "Label37"
+                                    << "例";
+    QTest::newRow("serial, after") << "lblPre"
+                                   << "付加後の例";
+    QTest::newRow("delete, before") << "Label31"
+                                    << "例";
+    QTest::newRow("delete, after") << "Label9"
+                                   << "削除後の例";
+}
+
+// The label is the name, the example itself the description, whatever the example shows now.
+void AccessibilityTest::EveryExampleIsReadWithItsLabel() {
+    QFETCH(QString, name);
+    QFETCH(QString, label);
+    auto* example = harness_->window().findChild<QLabel*>(name);
+    QVERIFY(example);
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(example);
+    QVERIFY(accessible);
+    QCOMPARE(accessible->text(QAccessible::Name), label);
+    QVERIFY(!example->text().isEmpty());
+    QCOMPARE(accessible->text(QAccessible::Description), example->text());
 }
 
 void AccessibilityTest::EveryNamedControlHasAnAccessibleName() {

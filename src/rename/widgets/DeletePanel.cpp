@@ -45,10 +45,8 @@ void DeletePanel::BuildControls() {
                           QStringLiteral("例"), this);
     Label9 = MakeExample(QStringLiteral("Label9"), rename_texts::DeleteAfterInitial.toString(),
                          QStringLiteral("削除後の例"), this);
-    for (QLabel* example : {Label31, Label9}) {
-        example->setWordWrap(true);
+    for (QLabel* example : {Label31, Label9})
         example->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    }
 
     // The fields read as a sentence in three rows; the examples stand beside them.
     auto* sentence = new QVBoxLayout;
@@ -105,15 +103,15 @@ DeleteFields DeletePanel::Fields() const {
 
 void DeletePanel::UpdateDeletePreview() {
     const DeletePreview preview = DeletePreviewTexts(Fields());
-    Label31->setText(preview.before);
-    Label9->setText(preview.after);
+    ShowExample(Label31, preview.before);
+    ShowExample(Label9, preview.after);
     SetStruck(preview.struck);
 }
 
 void DeletePanel::ApplyRefusalMark() {
     SetStruck(false);
     if (DeleteFieldsRefused(Fields())) {
-        Label9->setText(Label31->text());
+        ShowExample(Label9, Label31->text());
         SetStruck(true);
     }
 }

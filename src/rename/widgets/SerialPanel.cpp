@@ -65,8 +65,6 @@ void SerialPanel::BuildControls() {
                           QStringLiteral("例"), this);
     lblPre = MakeExample(QStringLiteral("lblPre"), rename_texts::SerialPreviewInitial.toString(),
                          QStringLiteral("付加後の例"), this);
-    lblPre->setToolTip(lblPre->text());
-    lblPre->setWordWrap(true);
     lblPre->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     // The fields read as a sentence in three rows; the examples stand beside them.
