@@ -13,12 +13,14 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QStatusBar>
 #include <QTabBar>
 #include <QTreeView>
 #include <QVBoxLayout>
 
 #include "app/AppTexts.h"
+#include "app/WindowSize.h"
 #include "app/widgets/StatusProgress.h"
 #include "files/FileListBox.h"
 #include "files/FileTableFill.h"
@@ -49,6 +51,7 @@ namespace {
 constexpr int kWindowWidthTwips = 10200;
 constexpr int kTwipsPerInch = 1440;
 constexpr int kLogicalDpi = 96;
+constexpr int kTitleBarAllowance = 32;
 
 QPushButton* MakeButton(const QString& objectName, const QString& caption, QWidget* parent) {
     auto* button = new QPushButton(caption, parent);
@@ -206,13 +209,6 @@ void MainWindow::BuildControls() {
     ListView1 = new FileTableView(central);
     ListView1->setModel(tableModel_);
     ListView1->header()->setSectionsClickable(true);
-    ListView1->header()->setStretchLastSection(false);
-    ListView1->setColumnWidth(kNameColumn, 180);
-    ListView1->setColumnWidth(kSizeColumn, 70);
-    ListView1->setColumnWidth(kTypeColumn, 110);
-    ListView1->setColumnWidth(kMadeColumn, 130);
-    ListView1->setColumnWidth(kRenewColumn, 130);
-    ListView1->setColumnWidth(kNoColumn, 44);
     right->addWidget(ListView1, 1);
     auto* tableButtons = new QHBoxLayout;
     Command4 = MakeButton(QStringLiteral("Command4"), texts::SelectAllCaption(), central);
@@ -276,6 +272,7 @@ void MainWindow::BuildControls() {
 
     connect(Drive1, &QComboBox::currentIndexChanged, this, [this] { DriveChanged(); });
     connect(Dir1, &FolderListWidget::PathChanged, this, [this] { FolderChanged(); });
+    connect(Dir1, &FolderListWidget::FilesDropped, ListView1, &FileTableView::SelectRowsNamed);
     connect(File1, &FileListBox::PathChange, this, [this] { FillFileTable(); });
     connect(File1, &FileListBox::PatternChange, this, [this] { FillFileTable(); });
     connect(txtPattern, &QLineEdit::textChanged, this, [this] { PatternChanged(); });
@@ -303,8 +300,13 @@ void MainWindow::BuildControls() {
 
 void MainWindow::StartUp() {
     setWindowTitle(caption_);
-    const int width = kWindowWidthTwips * kLogicalDpi / kTwipsPerInch;
-    resize(width, 640);
+    const QSize wanted(kWindowWidthTwips * kLogicalDpi / kTwipsPerInch, 640);
+    // The window manager adds a title bar above the free area the screen reports.
+    const QRect available =
+        screen() ? screen()->availableGeometry().adjusted(0, kTitleBarAllowance, 0, 0) : QRect();
+    const QRect opening = OpeningWindowGeometry(wanted, minimumSizeHint(), available);
+    setMinimumSize(minimumSizeHint().boundedTo(opening.size()));
+    resize(opening.size());
 
     Combo2->setCurrentIndex(0);
     ApplyTypeFilter();  // the first entry is current already, so no change announces it

@@ -5,14 +5,19 @@
 #include <QDragMoveEvent>
 #include <QDropEvent>
 #include <QHeaderView>
+#include <QHelpEvent>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QToolTip>
+#include <algorithm>
 
 #include "files/FileTableModel.h"
 #include "files/FileTexts.h"
 #include "files/SelectedRows.h"
+#include "files/widgets/ColumnFit.h"
 #include "files/widgets/NameEditDelegate.h"
 #include "rename/InPlaceRename.h"
 
@@ -78,6 +83,44 @@ void FileTableView::ScrollCurrentRowIntoView() {
         scrollTo(currentIndex());
 }
 
+void FileTableView::setModel(QAbstractItemModel* model) {
+    if (QAbstractItemModel* old = this->model())
+        disconnect(old, &QAbstractItemModel::modelReset, this,
+                   &FileTableView::FitColumnsToContents);
+    QTreeView::setModel(model);
+    if (model)
+        connect(model, &QAbstractItemModel::modelReset, this, &FileTableView::FitColumnsToContents);
+    FitColumnsToContents();
+}
+
+void FileTableView::FitColumnsToContents() {
+    const FileTableModel* table = TableModel();
+    if (!table)
+        return;
+    header()->setStretchLastSection(false);
+    QStyleOptionViewItem option;
+    initViewItemOption(&option);
+    const std::vector<FileRow>& rows = table->Rows();
+    for (int column = 0; column < table->columnCount(); ++column) {
+        const bool fitted = column == kSizeColumn || column == kTypeColumn ||
+                            column == kMadeColumn || column == kRenewColumn || column == kNoColumn;
+        if (!fitted) {
+            header()->setSectionResizeMode(column, QHeaderView::Stretch);
+            continue;
+        }
+        header()->setSectionResizeMode(column, QHeaderView::Interactive);
+        int width = header()->sectionSizeHint(column);
+        if (!rows.empty()) {
+            // The delegate's margins around the text, taken from a row as it is drawn.
+            const QModelIndex sample = table->index(0, column);
+            const int margins = itemDelegateForIndex(sample)->sizeHint(option, sample).width() -
+                                option.fontMetrics.horizontalAdvance(sample.data().toString());
+            width = std::max(width, WidestColumnText(option.fontMetrics, rows, column) + margins);
+        }
+        header()->resizeSection(column, width);
+    }
+}
+
 void FileTableView::SortByColumn(int column) {
     if (FileTableModel* table = TableModel()) {
         table->SortByColumn(column);
@@ -123,9 +166,53 @@ void FileTableView::RemoveSelectedRows() {
         table->RemoveRowsAt(SelectedRows());
 }
 
+void FileTableView::SelectRowsNamed(const QStringList& names) {
+    const FileTableModel* table = TableModel();
+    if (!table || !selectionModel())
+        return;
+    QItemSelection rows;
+    int first = -1;
+    for (const QString& name : names) {
+        const int row = table->FindRowByKey(RowKeyForName(name));
+        if (row < 0)
+            continue;
+        rows.select(table->index(row, 0), table->index(row, table->columnCount() - 1));
+        if (first < 0 || row < first)
+            first = row;
+    }
+    selectionModel()->select(rows, QItemSelectionModel::ClearAndSelect);
+    if (first >= 0) {
+        selectionModel()->setCurrentIndex(table->index(first, kNameColumn),
+                                          QItemSelectionModel::NoUpdate);
+        scrollTo(currentIndex());
+    }
+    ShowSelectionSummary();
+}
+
 void FileTableView::ShowRowMenu(Qt::MouseButton button, const QPoint& globalPos) {
     if (button == Qt::RightButton)
         my_mnu->popup(globalPos);
+}
+
+void FileTableView::ShowRowMenuAtCurrentRow() {
+    QRect row = visualRect(currentIndex());
+    if (!currentIndex().isValid() || !viewport()->rect().intersects(row))
+        row = QRect(viewport()->rect().topLeft(), QSize(1, 1));
+    my_mnu->popup(viewport()->mapToGlobal(QPoint(row.left() + 8, row.bottom())));
+}
+
+bool FileTableView::ShowCellToolTip(const QPoint& position, const QPoint& globalPos) {
+    const QModelIndex index = indexAt(position);
+    QStyleOptionViewItem option;
+    initViewItemOption(&option);
+    const QRect cell = visualRect(index);
+    if (!index.isValid() ||
+        itemDelegateForIndex(index)->sizeHint(option, index).width() <= cell.width()) {
+        QToolTip::hideText();
+        return false;
+    }
+    QToolTip::showText(globalPos, index.data().toString(), viewport(), cell);
+    return true;
 }
 
 bool FileTableView::edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) {
@@ -180,6 +267,40 @@ void FileTableView::mouseReleaseEvent(QMouseEvent* event) {
     QTreeView::mouseReleaseEvent(event);
     if (event->button() == Qt::LeftButton)
         ShowSelectionSummary();
+}
+
+void FileTableView::keyPressEvent(QKeyEvent* event) {
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    const bool menuKey = (event->key() == Qt::Key_Menu && modifiers == Qt::NoModifier) ||
+                         (event->key() == Qt::Key_F10 && modifiers == Qt::ShiftModifier);
+    if (menuKey) {
+        ShowRowMenuAtCurrentRow();
+        event->accept();
+        return;
+    }
+    if (event->key() == Qt::Key_Delete && modifiers == Qt::NoModifier) {
+        // Out of the list only: the files stay on the disk.
+        RemoveSelectedRows();
+        event->accept();
+        return;
+    }
+    QTreeView::keyPressEvent(event);
+}
+
+bool FileTableView::viewportEvent(QEvent* event) {
+    if (event->type() == QEvent::ToolTip) {
+        const auto* help = static_cast<QHelpEvent*>(event);
+        if (!ShowCellToolTip(help->pos(), help->globalPos()))
+            event->ignore();
+        return true;
+    }
+    return QTreeView::viewportEvent(event);
+}
+
+void FileTableView::changeEvent(QEvent* event) {
+    QTreeView::changeEvent(event);
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
+        FitColumnsToContents();
 }
 
 void FileTableView::keyReleaseEvent(QKeyEvent* event) {

@@ -42,12 +42,20 @@ class FileTableView : public QTreeView {
     void Bind(const FileTableViewServices& services);
     FileTableModel* TableModel() const;
 
+    void setModel(QAbstractItemModel* model) override;
+
     void SortByColumn(int column);
+    // Sizes, types, dates and numbers as wide as their widest text; the name columns share the
+    // rest of the width.
+    void FitColumnsToContents();
     void ShowSelectionSummary();
     void SelectAllRows();
     // Every row as one selection range; the tree view's own walks every row of the table.
     void selectAll() override;
     void RemoveSelectedRows();
+    // Selects the rows of these names only (names not in the table are passed over) and
+    // reports the selection.
+    void SelectRowsNamed(const QStringList& names);
     std::vector<int> SelectedRows() const;
 
     QMenu* RowMenu() const { return my_mnu; }
@@ -66,7 +74,10 @@ class FileTableView : public QTreeView {
     bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
+    bool viewportEvent(QEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void startDrag(Qt::DropActions supportedActions) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dragMoveEvent(QDragMoveEvent* event) override;
@@ -76,6 +87,10 @@ class FileTableView : public QTreeView {
 
   private:
     void ShowRowMenu(Qt::MouseButton button, const QPoint& globalPos);
+    // The row menu by the keyboard: beside the current row.
+    void ShowRowMenuAtCurrentRow();
+    // A cell whose text does not fit shows it whole in a tooltip.
+    bool ShowCellToolTip(const QPoint& position, const QPoint& globalPos);
     // Marks the row under the pointer as the drop target and brings it fully into view.
     void FollowPointer(const QPoint& position);
     void SetDropHighlightRow(int row);
