@@ -27,6 +27,24 @@ QString WithWidestDigits(QString text, QChar widest) {
     return text;
 }
 
+std::vector<int> DistinctTypeRows(const std::vector<FileRow>& rows) {
+    std::vector<int> distinct;
+    QSet<QString> seen;
+    const QChar* previous = nullptr;
+    for (size_t i = 0; i < rows.size(); ++i) {
+        // Neighbours of one extension share one text: no lookup for them.
+        const QString& type = rows[i].type;
+        if (type.constData() == previous)
+            continue;
+        previous = type.constData();
+        if (seen.contains(type))
+            continue;
+        seen.insert(type);
+        distinct.push_back(int(i));
+    }
+    return distinct;
+}
+
 int WidestColumnText(const QFontMetrics& metrics, const std::vector<FileRow>& rows, int column) {
     if (rows.empty())
         return 0;
@@ -46,20 +64,9 @@ int WidestColumnText(const QFontMetrics& metrics, const std::vector<FileRow>& ro
             return metrics.horizontalAdvance(
                 WithWidestDigits(rows.front().ColumnText(column), digit));
         case kTypeColumn: {
-            // The rows of one extension share their type text, so few texts are measured.
-            QSet<QString> seen;
             int widest = 0;
-            const QChar* previous = nullptr;
-            for (const FileRow& row : rows) {
-                // Neighbours of one extension share one text: no lookup for them.
-                if (row.type.constData() == previous)
-                    continue;
-                previous = row.type.constData();
-                if (seen.contains(row.type))
-                    continue;
-                seen.insert(row.type);
-                widest = std::max(widest, metrics.horizontalAdvance(row.type));
-            }
+            for (int row : DistinctTypeRows(rows))
+                widest = std::max(widest, metrics.horizontalAdvance(rows[size_t(row)].type));
             return widest;
         }
         default:

@@ -116,6 +116,15 @@ void FileTableView::FitColumnsToContents() {
             const int margins = itemDelegateForIndex(sample)->sizeHint(option, sample).width() -
                                 option.fontMetrics.horizontalAdvance(sample.data().toString());
             width = std::max(width, WidestColumnText(option.fontMetrics, rows, column) + margins);
+            // Type texts mix scripts, whose fallback fonts the delegate measures best; there
+            // are few of them.
+            if (column == kTypeColumn) {
+                for (int row : DistinctTypeRows(rows)) {
+                    const QModelIndex index = table->index(row, column);
+                    width = std::max(width,
+                                     itemDelegateForIndex(index)->sizeHint(option, index).width());
+                }
+            }
         }
         header()->resizeSection(column, width);
     }
