@@ -6,6 +6,7 @@
 #include <optional>
 #include <vector>
 
+#include "rename/DateTokens.h"
 #include "rename/RenamePlan.h"
 #include "rename/UndoHistory.h"
 
@@ -25,6 +26,9 @@ struct BatchOperation {
     NewNameFunction newName;
 };
 
+// The dates of the rows by name, for the date tokens; nothing for a name not in the table.
+using RowDatesLookup = std::function<std::optional<RowDates>(const QString& rowName)>;
+
 // What the run needs of the window.
 struct BatchContext {
     MessageBoxes* messages = nullptr;
@@ -42,6 +46,8 @@ struct BatchContext {
                        std::vector<RenamedFile> renamed)>
         renamed;
     WorkProgress* progress = nullptr;
+    // The rows' dates as they stand, with the photos' dates taken only when asked for.
+    std::function<RowDatesLookup(bool withDateTaken)> rowDates;
 };
 
 // Check, confirm with the plan of every selected row behind the box's details, rename each

@@ -1,13 +1,16 @@
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPalette>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <QToolButton>
 
 #include "PanelInput.h"
 #include "rename/RenameTexts.h"
+#include "support/SamplePhoto.h"
 #include "support/WindowHarness.h"
 
 using namespace miravel;
@@ -314,6 +317,49 @@ class AddPanelTest : public QObject {
         QCOMPARE(harness.boxes.ErrorTexts(), QStringList{error});
         QCOMPARE(harness.boxes.shown().size(), 1);
         QCOMPARE(harness.folder.Names(), QStringList{"a.txt"});
+    }
+
+    void dateTokensTakeEachFilesOwnDate_data() {
+        QTest::addColumn<int>("menuEntry");  // the token menu's entry chosen, or -1
+        QTest::addColumn<QString>("typed");  // typed after it
+        QTest::addColumn<QStringList>("names");
+        // A file without a date taken keeps its name, like a text that is not found.
+        QTest::newRow("date taken from the menu")
+            << 2 << "_" << QStringList{"20240506_shot.jpg", "plain.jpg", "note.txt"};
+        QTest::newRow("modified with a format")
+            << -1 << "<更新日:yyyy-MM-dd>_"
+            << QStringList{"2023-01-02_shot.jpg", "2023-01-02_plain.jpg", "2023-01-02_note.txt"};
+    }
+    void dateTokensTakeEachFilesOwnDate() {
+        QFETCH(int, menuEntry);
+        QFETCH(QString, typed);
+        QFETCH(QStringList, names);
+        WindowHarness harness;
+        QVERIFY(WriteFileBytes(QFile::encodeName(harness.folder.FilePath("shot.jpg")),
+                               JpegBytes("2024:05:06 07:08:09")));
+        QVERIFY(
+            WriteFileBytes(QFile::encodeName(harness.folder.FilePath("plain.jpg")), JpegBytes()));
+        harness.folder.MakeFile("note.txt", 3);
+        for (const char* name : {"shot.jpg", "plain.jpg", "note.txt"})
+            harness.folder.SetModified(name, QDateTime(QDate(2023, 1, 2), QTime(12, 0)));
+        Add panel = OpenAddPanel(harness);
+        TypeInto(panel.Text3, QString());
+        if (menuEntry >= 0) {
+            auto* button = harness.Find<QToolButton>("cmdToken");
+            QVERIFY(!button->accessibleName().isEmpty());
+            button->menu()->actions().at(menuEntry)->trigger();
+            QCOMPARE(panel.Text3->text(), QString("<撮影日>"));
+        }
+        for (const QChar ch : typed)
+            QTest::sendKeyEvent(QTest::Click, panel.Text3, Qt::Key_unknown, QString(ch),
+                                Qt::NoModifier);
+        harness.boxes.QueueAnswer(true);
+        Click(panel.Command2);
+        QCOMPARE(harness.boxes.Texts(), QStringList{"付加を開始します。 本当にいいですか？"});
+        QStringList sorted = harness.folder.Names();
+        sorted.sort();
+        names.sort();
+        QCOMPARE(sorted, names);
     }
 };
 

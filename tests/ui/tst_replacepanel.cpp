@@ -1,3 +1,4 @@
+#include <QCheckBox>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -7,6 +8,7 @@
 
 #include "PanelInput.h"
 #include "files/widgets/FileTableItemModel.h"
+#include "rename/OperationTexts.h"
 #include "rename/RenameTexts.h"
 #include "support/WindowHarness.h"
 
@@ -24,12 +26,16 @@ struct Replace {
           Text2(harness.Find<QLineEdit>("Text2")),
           Command1(harness.Find<QPushButton>("Command1")),
           Label30(harness.Find<QLabel>("Label30")),
-          Label28(harness.Find<QLabel>("Label28")) {}
+          Label28(harness.Find<QLabel>("Label28")),
+          chkRegex(harness.Find<QCheckBox>("chkRegex")),
+          chkReplaceAll(harness.Find<QCheckBox>("chkReplaceAll")) {}
     QLineEdit* Text1;
     QLineEdit* Text2;
     QPushButton* Command1;
     QLabel* Label30;
     QLabel* Label28;
+    QCheckBox* chkRegex;
+    QCheckBox* chkReplaceAll;
 };
 
 }  // namespace
@@ -256,6 +262,69 @@ class ReplacePanelTest : public QObject {
         QCOMPARE(harness.folder.Names(), QStringList{"sample.txt"});
         QCOMPARE(panel.Text1->text(), find);
         QCOMPARE(panel.Text2->text(), replacement);
+    }
+
+    void checkBoxesChangeTheRun_data() {
+        QTest::addColumn<bool>("regex");
+        QTest::addColumn<bool>("replaceAll");
+        QTest::addColumn<QString>("find");
+        QTest::addColumn<QString>("replacement");
+        QTest::addColumn<QStringList>("after");
+        const QStringList before = {"12_ab.txt", "banana.txt"};
+        QTest::newRow("both off: the first exact occurrence")
+            << false << false << "a"
+            << "o" << QStringList{"12_ob.txt", "bonana.txt"};
+        QTest::newRow("every occurrence") << false << true << "a"
+                                          << "o" << QStringList{"12_ob.txt", "bonono.txt"};
+        QTest::newRow("pattern with its groups swapped")
+            << true << false << "(\\d+)_(\\w+)"
+            << "\\2-\\1" << QStringList{"ab-12.txt", "banana.txt"};
+        QTest::newRow("pattern, every match, letter case ignored")
+            << true << true << "[AN]"
+            << "_" << QStringList{"12__b.txt", "b_____.txt"};
+    }
+    void checkBoxesChangeTheRun() {
+        QFETCH(bool, regex);
+        QFETCH(bool, replaceAll);
+        QFETCH(QString, find);
+        QFETCH(QString, replacement);
+        QFETCH(QStringList, after);
+        WindowHarness harness;
+        for (const char* name : {"12_ab.txt", "banana.txt"})
+            harness.folder.MakeFile(name);
+        harness.Open();
+        QVERIFY(ActivateWindow(harness));
+        Replace panel(harness);
+        QVERIFY(!panel.chkRegex->isChecked());
+        QVERIFY(!panel.chkReplaceAll->isChecked());
+        QCOMPARE(panel.chkRegex->text(), rename_texts::RegexCaption.toString());
+        QCOMPARE(panel.chkReplaceAll->text(), rename_texts::ReplaceAllCaption.toString());
+        panel.chkRegex->setChecked(regex);
+        panel.chkReplaceAll->setChecked(replaceAll);
+        TypeInto(panel.Text1, find);
+        TypeInto(panel.Text2, replacement);
+        harness.boxes.QueueAnswer(true);
+        Click(panel.Command1);
+        QCOMPARE(harness.boxes.Texts(), QStringList{"置換を開始します。 本当にいいですか？"});
+        QCOMPARE(harness.folder.Names(), after);
+        QCOMPARE(harness.TableNames(), after);
+    }
+
+    void patternThatDoesNotCompileIsRefusedBeforeTheQuestion() {
+        WindowHarness harness;
+        harness.folder.MakeFile("sample.txt");
+        harness.Open();
+        QVERIFY(ActivateWindow(harness));
+        Replace panel(harness);
+        panel.chkRegex->setChecked(true);
+        TypeInto(panel.Text1, "(sam");
+        TypeInto(panel.Text2, "x");
+        Click(panel.Command1);
+        QCOMPARE(harness.boxes.shown().size(), 1);
+        QCOMPARE(harness.boxes.shown()[0].kind, Kind::Error);
+        QVERIFY2(harness.boxes.shown()[0].text.startsWith("正規表現が正しくありません（"),
+                 qPrintable(harness.boxes.shown()[0].text));
+        QCOMPARE(harness.folder.Names(), QStringList{"sample.txt"});
     }
 };
 

@@ -1,3 +1,4 @@
+#include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -75,6 +76,10 @@ class StartUpExitTest : public QObject {
             QVERIFY2(box, persisted.box);
             QCOMPARE(box->text(), QString());  // the form's texts give way
         }
+        auto* regex = harness.Find<QCheckBox>(QStringLiteral("chkRegex"));
+        auto* replaceAll = harness.Find<QCheckBox>(QStringLiteral("chkReplaceAll"));
+        QVERIFY(!regex->isChecked());
+        QVERIFY(!replaceAll->isChecked());
 
         OpenSubfolder(harness, "写真");
         const QString photos = harness.programFolder.FilePath("写真");
@@ -85,6 +90,10 @@ class StartUpExitTest : public QObject {
             TypeInto(harness, persisted, text);
             expected += QByteArray(persisted.key) + "=" + text.toUtf8() + "\n";
         }
+        QTest::mouseClick(harness.Find<QTabBar>(QStringLiteral("TabStrip1")), Qt::LeftButton, {},
+                          harness.Find<QTabBar>(QStringLiteral("TabStrip1"))->tabRect(0).center());
+        QTest::mouseClick(regex, Qt::LeftButton, {}, QPoint(4, regex->height() / 2));
+        expected += "REGEX=1\nREPLACE_ALL=0\n";
         harness.Close();
         QCOMPARE(harness.programFolder.Content("rename.ini"), expected);
 
@@ -95,6 +104,8 @@ class StartUpExitTest : public QObject {
             QCOMPARE(Box(harness, persisted)->text(),
                      QStringLiteral("「%1」 x").arg(QLatin1String(persisted.box)));
         }
+        QVERIFY(harness.Find<QCheckBox>(QStringLiteral("chkRegex"))->isChecked());
+        QVERIFY(!harness.Find<QCheckBox>(QStringLiteral("chkReplaceAll"))->isChecked());
     }
 
     void usersKeepTheirOwnSections_data() {

@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDir>
@@ -9,6 +10,7 @@
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QHash>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -17,6 +19,7 @@
 #include <QTabBar>
 #include <QTreeView>
 #include <QVBoxLayout>
+#include <memory>
 
 #include "app/AppTexts.h"
 #include "app/widgets/StatusProgress.h"
@@ -35,6 +38,7 @@
 #include "rename/FolderEntriesRead.h"
 #include "rename/RenameTexts.h"
 #include "rename/widgets/AddPanel.h"
+#include "rename/widgets/ConvertPanel.h"
 #include "rename/widgets/DeletePanel.h"
 #include "rename/widgets/ReplacePanel.h"
 #include "rename/widgets/SerialPanel.h"
@@ -227,11 +231,11 @@ void MainWindow::BuildControls() {
                                       {RenamedNow(files, folder, oldName, newName)});
                      }});
 
-    // Operations: the tab strip over the container of the four panels.
+    // Operations: the tab strip over the container of the panels.
     TabStrip1 = new QTabBar(central);
     TabStrip1->setObjectName(QStringLiteral("TabStrip1"));
     TabStrip1->setAccessibleName(QStringLiteral("操作"));
-    for (int tab = 0; tab < 4; ++tab)
+    for (int tab = 0; tab < texts::kTabCount; ++tab)
         TabStrip1->addTab(texts::TabCaption(tab));
     TabStrip1->setExpanding(false);
     outer->addWidget(TabStrip1);
@@ -246,8 +250,10 @@ void MainWindow::BuildControls() {
     Frame4 = new AddPanel(batch, Picture1);
     Frame5 = new SerialPanel(batch, Picture1);
     Frame6 = new DeletePanel(batch, Picture1);
-    for (QFrame* frame : {static_cast<QFrame*>(Frame3), static_cast<QFrame*>(Frame4),
-                          static_cast<QFrame*>(Frame5), static_cast<QFrame*>(Frame6)}) {
+    Frame7 = new ConvertPanel(batch, Picture1);
+    for (QFrame* frame :
+         {static_cast<QFrame*>(Frame3), static_cast<QFrame*>(Frame4), static_cast<QFrame*>(Frame5),
+          static_cast<QFrame*>(Frame6), static_cast<QFrame*>(Frame7)}) {
         panels->addWidget(frame, 0, 0);
         frame->setVisible(frame == Frame3);
     }
@@ -384,11 +390,11 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void MainWindow::ShowPanelForTab() {
-    QFrame* frames[] = {Frame3, Frame4, Frame5, Frame6};
+    QFrame* frames[] = {Frame3, Frame4, Frame5, Frame6, Frame7};
     for (QFrame* frame : frames)
         frame->hide();
     const int tab = TabStrip1->currentIndex();
-    if (tab >= 0 && tab < 4)
+    if (tab >= 0 && tab < int(std::size(frames)))
         frames[tab]->show();
 }
 
@@ -469,6 +475,23 @@ BatchContext MainWindow::MakeBatchContext() {
         undo_.Record(folder, folderIdentity, std::move(renamed));
     };
     context.progress = progress_;
+    // The table's dates as they stand; a photo's date is read from its file when a run asks for
+    // it (never while the user types), each version of a file once.
+    context.rowDates = [this](bool withDateTaken) -> RowDatesLookup {
+        auto rows = std::make_shared<QHash<QString, RowDates>>();
+        for (const FileRow& row : tableModel_->Rows())
+            rows->insert(row.name, RowDates{row.created, row.modified, std::nullopt});
+        const QString folder = Dir1->Path();
+        return [this, rows, folder, withDateTaken](const QString& name) -> std::optional<RowDates> {
+            const auto found = rows->constFind(name);
+            if (found == rows->cend())
+                return std::nullopt;
+            RowDates dates = *found;
+            if (withDateTaken)
+                dates.taken = datesTaken_.DateOf(QDir(folder).filePath(name));
+            return dates;
+        };
+    };
     return context;
 }
 
@@ -528,6 +551,8 @@ void MainWindow::FillPersistedTexts(const SettingsValues& values) {
         if (auto* box = findChild<QLineEdit*>(QLatin1String(persisted.objectName)))
             box->setText(values.*persisted.value);
     }
+    Frame3->chkRegex()->setChecked(values.regex == QLatin1String("1"));
+    Frame3->chkReplaceAll()->setChecked(values.replaceAll == QLatin1String("1"));
 }
 
 void MainWindow::TakePersistedTexts(SettingsValues& values) const {
@@ -535,6 +560,11 @@ void MainWindow::TakePersistedTexts(SettingsValues& values) const {
         if (const auto* box = findChild<const QLineEdit*>(QLatin1String(persisted.objectName)))
             values.*persisted.value = box->text();
     }
+    const auto flag = [](const QCheckBox* box) {
+        return box->isChecked() ? QStringLiteral("1") : QStringLiteral("0");
+    };
+    values.regex = flag(Frame3->chkRegex());
+    values.replaceAll = flag(Frame3->chkReplaceAll());
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

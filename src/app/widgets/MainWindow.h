@@ -5,6 +5,7 @@
 
 #include "app/MainWindowServices.h"
 #include "files/DateConditions.h"
+#include "platform/DateTakenCache.h"
 #include "platform/TypeDescriptions.h"
 #include "rename/BatchRename.h"
 #include "rename/UndoHistory.h"
@@ -23,6 +24,7 @@ class QTabBar;
 namespace miravel {
 
 class AddPanel;
+class ConvertPanel;
 class DateBox;
 class DeletePanel;
 class FileListBox;
@@ -93,6 +95,7 @@ class MainWindow : public QMainWindow {
     SettingsFilePaths settingsFiles_;
     SettingsValues settings_;
     TypeDescriptions typeDescriptions_;  // cached per extension across fills
+    DateTakenCache datesTaken_;          // the photos' dates, each file version read once
 
     // Folder and pattern.
     QComboBox* Drive1 = nullptr;       // mounted volumes' roots
@@ -121,11 +124,12 @@ class MainWindow : public QMainWindow {
     // Operations.
     QLabel* Label26 = nullptr;  // the guide of the four steps
     QTabBar* TabStrip1 = nullptr;
-    QFrame* Picture1 = nullptr;  // holds the four operation panels
+    QFrame* Picture1 = nullptr;  // holds the operation panels
     ReplacePanel* Frame3 = nullptr;
     AddPanel* Frame4 = nullptr;
     SerialPanel* Frame5 = nullptr;
     DeletePanel* Frame6 = nullptr;
+    ConvertPanel* Frame7 = nullptr;
 };
 
 }  // namespace miravel

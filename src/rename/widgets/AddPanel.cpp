@@ -5,11 +5,15 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 #include "rename/AddStringOperation.h"
+#include "rename/DateTokens.h"
+#include "rename/OperationTexts.h"
 #include "rename/RenameTexts.h"
 #include "rename/widgets/NumberFieldCheck.h"
 #include "rename/widgets/PanelControls.h"
@@ -53,6 +57,23 @@ AddPanel::AddPanel(const BatchContext& batch, QWidget* parent)
 
     auto* label7 = MakeNamedWord(QStringLiteral("Label7"), QStringLiteral("へ"), this);
     Text3_ = MakeFreeTextBox(QStringLiteral("Text3"), QStringLiteral("付加する文字列"), this);
+    cmdToken_ = new QToolButton(this);
+    cmdToken_->setObjectName(QStringLiteral("cmdToken"));
+    cmdToken_->setText(QStringLiteral("日付"));
+    cmdToken_->setAccessibleName(QStringLiteral("日付を挿入"));
+    cmdToken_->setFocusPolicy(Qt::StrongFocus);
+    cmdToken_->setPopupMode(QToolButton::InstantPopup);
+    auto* tokens = new QMenu(cmdToken_);
+    tokens->setObjectName(QStringLiteral("mnuToken"));
+    for (const QStringView name :
+         {rename_texts::TokenCreated, rename_texts::TokenModified, rename_texts::TokenTaken}) {
+        const QString token = QLatin1Char('<') + name.toString() + QLatin1Char('>');
+        connect(tokens->addAction(token), &QAction::triggered, this, [this, token] {
+            Text3_->insert(token);
+            Text3_->setFocus(Qt::OtherFocusReason);
+        });
+    }
+    cmdToken_->setMenu(tokens);
     auto* label6 = MakeNamedWord(QStringLiteral("Label6"), QStringLiteral("を"), this);
     Command2_ = MakeRunButton(QStringLiteral("Command2"), QStringLiteral("付加"), this);
     auto* label36 = MakeNamedWord(QStringLiteral("Label36"), QStringLiteral("例："), this);
@@ -70,6 +91,7 @@ AddPanel::AddPanel(const BatchContext& batch, QWidget* parent)
     inputs->addWidget(frame1);
     inputs->addWidget(label7);
     inputs->addWidget(Text3_, 1);
+    inputs->addWidget(cmdToken_);
     inputs->addWidget(label6);
     inputs->addSpacing(8);
     inputs->addWidget(Command2_);
@@ -94,7 +116,8 @@ AddPanel::AddPanel(const BatchContext& batch, QWidget* parent)
     setTabOrder(options[1], options[2]);
     setTabOrder(options[2], txtST_);
     setTabOrder(txtST_, Text3_);
-    setTabOrder(Text3_, Command2_);
+    setTabOrder(Text3_, cmdToken_);
+    setTabOrder(cmdToken_, Command2_);
 
     positionCheck_ = new NumberFieldCheck(txtST_, batch_.messages, batch_.title);
 
@@ -133,7 +156,11 @@ void AddPanel::RunAdd() {
     const std::optional<Placement> placement = ChosenPlacement();
     if (!placement || positionCheck_->Refused())
         return;
-    BatchRename(MakeAddStringOperation({Text3_->text(), *placement, txtST_->text()}), batch_);
+    const QString text = Text3_->text();
+    RowDatesLookup rowDates;
+    if (batch_.rowDates && text.contains(u'<'))
+        rowDates = batch_.rowDates(NeedsDateTaken(text));
+    BatchRename(MakeAddStringOperation({text, *placement, txtST_->text()}, rowDates), batch_);
 }
 
 }  // namespace miravel

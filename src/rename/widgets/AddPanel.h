@@ -10,6 +10,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
+class QToolButton;
 
 namespace miravel {
 
@@ -38,6 +39,7 @@ class AddPanel : public QFrame {
     QButtonGroup* Option1_;
     QLineEdit* txtST_;
     QLineEdit* Text3_;
+    QToolButton* cmdToken_;  // a menu that inserts the date tokens into the text
     QPushButton* Command2_;  // runs the add
     QLabel* Label33_;        // names after
     NumberFieldCheck* positionCheck_;

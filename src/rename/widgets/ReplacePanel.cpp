@@ -1,5 +1,6 @@
 #include "rename/widgets/ReplacePanel.h"
 
+#include <QCheckBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -7,6 +8,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "rename/OperationTexts.h"
+#include "rename/PatternReplace.h"
 #include "rename/RenameTexts.h"
 #include "rename/ReplaceOperation.h"
 #include "rename/widgets/PanelControls.h"
@@ -26,6 +29,12 @@ ReplacePanel::ReplacePanel(const BatchContext& batch, QWidget* parent)
     Text2_ = MakeFreeTextBox(QStringLiteral("Text2"), QStringLiteral("置換後の文字列"), this);
     auto* label3 = MakeNamedWord(QStringLiteral("Label3"), QStringLiteral("へ"), this);
     Command1_ = MakeRunButton(QStringLiteral("Command1"), QStringLiteral("置換"), this);
+    chkRegex_ = new QCheckBox(rename_texts::RegexCaption.toString(), this);
+    chkRegex_->setObjectName(QStringLiteral("chkRegex"));
+    chkRegex_->setAccessibleName(chkRegex_->text());
+    chkReplaceAll_ = new QCheckBox(rename_texts::ReplaceAllCaption.toString(), this);
+    chkReplaceAll_->setObjectName(QStringLiteral("chkReplaceAll"));
+    chkReplaceAll_->setAccessibleName(chkReplaceAll_->text());
     auto* label29 = MakeNamedWord(QStringLiteral("Label29"), QStringLiteral("例："), this);
     Label30_ = MakeExample(QStringLiteral("Label30"), rename_texts::ReplaceBeforeInitial.toString(),
                            QStringLiteral("置換前の例"), this);
@@ -45,6 +54,12 @@ ReplacePanel::ReplacePanel(const BatchContext& batch, QWidget* parent)
     inputs->addSpacing(8);
     inputs->addWidget(Command1_);
 
+    auto* choices = new QHBoxLayout;
+    choices->setSpacing(12);
+    choices->addWidget(chkRegex_);
+    choices->addWidget(chkReplaceAll_);
+    choices->addStretch(1);
+
     auto* examples = new QGridLayout;
     examples->setHorizontalSpacing(4);
     examples->setVerticalSpacing(2);
@@ -58,11 +73,14 @@ ReplacePanel::ReplacePanel(const BatchContext& batch, QWidget* parent)
     layout->setContentsMargins(4, 4, 4, 4);
     layout->setSpacing(8);
     layout->addLayout(inputs);
+    layout->addLayout(choices);
     layout->addLayout(examples);
     layout->addStretch(1);
 
     setTabOrder(Text1_, Text2_);
     setTabOrder(Text2_, Command1_);
+    setTabOrder(Command1_, chkRegex_);
+    setTabOrder(chkRegex_, chkReplaceAll_);
 
     connect(Text1_, &QLineEdit::textChanged, this,
             [this](const QString& text) { ShowExample(Label30_, ReplacePreviewText(text)); });
@@ -74,7 +92,14 @@ ReplacePanel::ReplacePanel(const BatchContext& batch, QWidget* parent)
 }
 
 void ReplacePanel::RunReplace() {
-    BatchRename(MakeReplaceOperation(Text1_->text(), Text2_->text()), batch_);
+    const bool regex = chkRegex_->isChecked();
+    const bool replaceAll = chkReplaceAll_->isChecked();
+    if (!regex && !replaceAll) {
+        BatchRename(MakeReplaceOperation(Text1_->text(), Text2_->text()), batch_);
+        return;
+    }
+    BatchRename(MakePatternReplaceOperation({Text1_->text(), Text2_->text(), regex, replaceAll}),
+                batch_);
 }
 
 }  // namespace miravel
