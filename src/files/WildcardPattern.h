@@ -4,6 +4,8 @@
 #include <QStringView>
 #include <vector>
 
+#include "platform/NameFilter.h"
+
 namespace miravel {
 
 // A search pattern as typed: "*" any run, "?" one character, ";" separates alternatives,
@@ -14,10 +16,12 @@ namespace miravel {
 // rules, an alternative ending in ".*" also matches the name without that dot part, so
 // "readme.*" matches "readme" and "*.*" matches every name. Matching runs in time
 // proportional to name length times pattern length, whatever the stars.
-class WildcardPattern {
+class WildcardPattern : public NameFilter {
   public:
     explicit WildcardPattern(const QString& pattern);
     bool Matches(QStringView name) const;
+    bool MatchesAll() const { return matchesAll_; }
+    bool Accepts(QStringView name) const override { return Matches(name); }
 
   private:
     // Case-folded code points; '*' and '?' are the wildcards.
