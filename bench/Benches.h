@@ -18,10 +18,13 @@ void RunStartupBenchmark(const BenchOptions& options, SampleFolders& folders,
 // photos' dates taken.
 void RunOperationBenchmarks(const BenchOptions& options, BenchResults& results);
 void RunPhotoDateBenchmark(const BenchOptions& options, BenchResults& results);
+void RunListingBenchmarks(const BenchOptions& options, SampleFolders& folders,
+                          BenchResults& results);
 
 // The far side of the memory and start-up measurements, in a process of its own.
 int RunMemoryChild(const QString& folder, const QString& emptyFolder);
 int RunStartupChild(const QString& folder, const QString& configFolder);
+int RunListingMemoryChild(const QString& folder);
 
 void Progress(const QString& text);
 

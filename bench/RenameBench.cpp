@@ -79,7 +79,7 @@ void RunRenameBenchmarks(const BenchOptions& options, SampleFolders& folders,
         result.name = withRefill ? QStringLiteral("batch rename, with refill")
                                  : QStringLiteral("batch rename, before refill");
         result.n = kFiles;
-        result.medianMs = Median(samples.programMs);
+        result.SetProgramTimes(samples.programMs);
         result.referenceMedianMs = Median(samples.referenceMs);
         if (!withRefill) {
             result.target = QStringLiteral("ratio <= 1.3");
