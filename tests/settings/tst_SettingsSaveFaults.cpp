@@ -26,8 +26,8 @@ using miravel::test::TempFolder;
 namespace {
 
 SettingsValues Sample(const QString& tag) {
-    return {"/home/" + tag, tag + "-find", tag + "-with", tag + "-add",
-            "[" + tag,      tag + "]",     "<" + tag,     tag + ">"};
+    return {"/home/" + tag, tag + "-find", tag + "-with", tag + "-add", "[" + tag,
+            tag + "]",      "<" + tag,     tag + ">",     "1",          "1"};
 }
 
 QByteArray ReadFile(const QString& path) {

@@ -22,8 +22,8 @@ SettingsValues Defaults() {
 }
 
 SettingsValues Sample(const QString& tag) {
-    return {"/home/" + tag, tag + "-find", tag + "-with", tag + "-add",
-            "[" + tag,      tag + "]",     "<" + tag,     tag + ">"};
+    return {"/home/" + tag, tag + "-find", tag + "-with", tag + "-add", "[" + tag,
+            tag + "]",      "<" + tag,     tag + ">",     "1",          "0"};
 }
 
 void WriteFile(const QString& path, const QByteArray& bytes) {
@@ -64,7 +64,7 @@ class TestSettingsStore : public QObject {
         QVERIFY(SaveSettings(file, "alice", values));
         QCOMPARE(ReadFile(file), QByteArray("[alice]\nPATH=/home/a\nREPLACE_F=a-find\n"
                                             "REPLACE_R=a-with\nADDT=\nBRACKET1=[a\nBRACKET2=a]\n"
-                                            "BRACKET7=<a\nBRACKET8=a>\n"));
+                                            "BRACKET7=<a\nBRACKET8=a>\nREGEX=1\nREPLACE_ALL=0\n"));
         QCOMPARE(LoadSettings(file, "alice", Defaults()), values);
     }
 
@@ -134,6 +134,46 @@ class TestSettingsStore : public QObject {
         QCOMPARE(values.deleteEnd, QString());
     }
 
+    void replaceCheckBoxesFromFilesOfEveryAge_data() {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QString>("regex");
+        QTest::addColumn<QString>("replaceAll");
+        QTest::newRow("written before the boxes existed")
+            << QByteArray("[alice]\nPATH=/p\nREPLACE_F=x\nBRACKET8=]\n") << "0"
+            << "0";
+        QTest::newRow("both on") << QByteArray("[alice]\nREGEX=1\nREPLACE_ALL=1\n") << "1"
+                                 << "1";
+        QTest::newRow("one on, one off") << QByteArray("[alice]\nREGEX=0\nREPLACE_ALL=1\n") << "0"
+                                         << "1";
+        QTest::newRow("empty values leave them off")
+            << QByteArray("[alice]\nREGEX=\nREPLACE_ALL=\n") << "0"
+            << "0";
+        QTest::newRow("another user's boxes are not ours")
+            << QByteArray("[bob]\nREGEX=1\nREPLACE_ALL=1\n[alice]\nPATH=/p\n") << "0"
+            << "0";
+    }
+    void replaceCheckBoxesFromFilesOfEveryAge() {
+        QFETCH(QByteArray, content);
+        QFETCH(QString, regex);
+        QFETCH(QString, replaceAll);
+        TempFolder temp;
+        const QString file = temp.FilePath("rename.ini");
+        WriteFile(file, content);
+        SettingsValues values = LoadSettings(file, "alice", Defaults());
+        QCOMPARE(values.regex, regex);
+        QCOMPARE(values.replaceAll, replaceAll);
+        values.regex = values.regex == "1" ? "0" : "1";
+        QVERIFY(SaveSettings(file, "alice", values));
+        QCOMPARE(LoadSettings(file, "alice", Defaults()), values);
+        // Keys new to the section come after the eight older ones.
+        if (!content.contains("[alice]\nREGEX")) {
+            const QByteArray saved = ReadFile(file);
+            const qsizetype ours = saved.indexOf("[alice]");
+            QVERIFY(saved.indexOf("BRACKET8=", ours) < saved.indexOf("REGEX=", ours));
+            QVERIFY(saved.indexOf("REGEX=", ours) < saved.indexOf("REPLACE_ALL=", ours));
+        }
+    }
+
     void filesWeCannotReadAreNeitherUsedNorRewritten_data() {
         QTest::addColumn<QByteArray>("content");
         QByteArray garbage(2000, '\0');
@@ -170,7 +210,8 @@ class TestSettingsStore : public QObject {
                  QByteArray("; shared settings\r\n\r\n[bob]\r\nPATH=C:\\b\r\nUNKNOWN=kept\r\n\r\n"
                             "[alice]\r\n; my folder\r\nPATH=/home/a\r\nstray line\r\nADDT=a-add\r\n"
                             "REPLACE_F=a-find\r\nREPLACE_R=a-with\r\nBRACKET1=\r\nBRACKET2=a]\r\n"
-                            "BRACKET7=<a\r\nBRACKET8=a>\r\n\r\n[other tool]\r\nX = 1 \r\n"));
+                            "BRACKET7=<a\r\nBRACKET8=a>\r\nREGEX=1\r\nREPLACE_ALL=0\r\n\r\n[other "
+                            "tool]\r\nX = 1 \r\n"));
     }
 
     void savingTheSameValuesLeavesTheFileAlone() {
