@@ -9,7 +9,7 @@ namespace miravel::app_texts {
 // The guide of the four steps; the gaps are ideographic spaces.
 inline constexpr QStringView Guide =
     u"①フォルダ選択　②条件設定　③並び替え、削除、選択　④置換、付加等を実行";
-inline constexpr QStringView TabCaptions[] = {u"置換", u"付加", u"連番付加", u"番号削除"};
+inline constexpr QStringView TabCaptions[] = {u"置換", u"付加", u"連番付加", u"番号削除", u"変換"};
 inline constexpr QStringView DriveLabel = u"ドライブ";
 inline constexpr QStringView FolderLabel = u"フォルダ";
 inline constexpr QStringView OperationsLabel = u"操作";

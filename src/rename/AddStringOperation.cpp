@@ -1,6 +1,6 @@
 #include "rename/AddStringOperation.h"
 
-#include "rename/FileNameRules.h"
+#include "rename/DateTokens.h"
 #include "rename/NumberField.h"
 #include "rename/NumericText.h"
 #include "rename/RenameTexts.h"
@@ -11,8 +11,9 @@ namespace miravel {
 std::optional<QString> AddStringCheck(const AddStringFields& fields) {
     if (fields.text.isEmpty())
         return rename_texts::EnterString.toString();
-    if (!CheckFileNameChars(fields.text))
-        return rename_texts::ForbiddenChars.toString();
+    // The character rule holds for the text as its tokens will stand in the names.
+    if (std::optional<QString> refused = DateTokenTextCheck(fields.text))
+        return refused;
     if (!IsNumericText(fields.position))
         return rename_texts::EnterNumber.toString();
     // A negative position has no place in a name; the field check keeps one from leaving the
@@ -35,13 +36,27 @@ std::optional<QString> AddPreviewText(const AddStringFields& fields) {
     return JoinTexts({first, u".txt, ", second, u".txt, …"});
 }
 
-BatchOperation MakeAddStringOperation(const AddStringFields& fields) {
+BatchOperation MakeAddStringOperation(const AddStringFields& fields,
+                                      const RowDatesLookup& rowDates) {
     BatchOperation operation;
     operation.check = [=] { return AddStringCheck(fields); };
     operation.confirmText = rename_texts::ConfirmAdd.toString();
     const qsizetype position = InsertPosition(fields.position).value_or(0);
+    // A checked text holds "<" only in its tokens.
+    if (!fields.text.contains(u'<')) {
+        operation.newName = [=](const QString& rowName, qint64) -> std::optional<QString> {
+            return InsertIntoName(rowName, fields.text, fields.placement, position);
+        };
+        return operation;
+    }
     operation.newName = [=](const QString& rowName, qint64) -> std::optional<QString> {
-        return InsertIntoName(rowName, fields.text, fields.placement, position);
+        const std::optional<RowDates> dates = rowDates ? rowDates(rowName) : std::nullopt;
+        if (!dates)
+            return std::nullopt;
+        const TokenExpansion expanded = ExpandDateTokens(fields.text, *dates);
+        if (!expanded.text)
+            return std::nullopt;
+        return InsertIntoName(rowName, *expanded.text, fields.placement, position);
     };
     return operation;
 }

@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "rename/BatchRename.h"
+#include "rename/DateTokens.h"
 #include "rename/NameInsertion.h"
 
 namespace miravel {
@@ -23,6 +24,9 @@ std::optional<QString> AddStringCheck(const AddStringFields& fields);
 // number of 0 or more under "指定").
 std::optional<QString> AddPreviewText(const AddStringFields& fields);
 
-BatchOperation MakeAddStringOperation(const AddStringFields& fields);
+// The text may hold date tokens (<作成日> and the others), replaced by each row's own dates; a
+// row whose dates are not known, or whose file has no date taken for <撮影日>, is left out.
+BatchOperation MakeAddStringOperation(const AddStringFields& fields,
+                                      const RowDatesLookup& rowDates = {});
 
 }  // namespace miravel

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringView>
+#include <functional>
 #include <optional>
 
 #include "platform/LocalTime.h"
@@ -14,6 +15,9 @@ struct RowDates {
     LocalDateTime modified;
     std::optional<LocalDateTime> taken;  // the photo's own date, when its file has one
 };
+
+// The dates of a run's rows by name; nothing for a row whose dates are not known.
+using RowDatesLookup = std::function<std::optional<RowDates>(const QString& rowName)>;
 
 // The text to add with its date tokens replaced, or the reason the row is left out.
 struct TokenExpansion {

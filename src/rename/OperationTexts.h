@@ -25,12 +25,21 @@ inline constexpr QStringView ConvertHalfKanaToFull = u"半角カタカナを全�
 inline constexpr QStringView ScopeBaseOnly = u"名前のみ";
 inline constexpr QStringView ScopeWholeName = u"拡張子を含む";
 inline constexpr QStringView ConvertRun = u"変換";
+inline constexpr QStringView ConvertPanelName = u"大文字小文字と文字幅を変換";
+inline constexpr QStringView ConversionsName = u"変換の種類";
+inline constexpr QStringView ScopeName = u"変換する範囲";
+inline constexpr QStringView ConvertBeforeName = u"変換前の例";
+inline constexpr QStringView WordConverted = u"変換後：";
+inline constexpr QStringView ConvertAfterName = u"変換後の例";
 inline constexpr QStringView ConfirmConvert = u"変換を開始します。本当にいいですか？";
 
 // Date tokens in the text to add.
 inline constexpr QStringView TokenCreated = u"作成日";
 inline constexpr QStringView TokenModified = u"更新日";
 inline constexpr QStringView TokenTaken = u"撮影日";
+// The button beside the text to add whose menu inserts the tokens.
+inline constexpr QStringView TokenButton = u"日付";
+inline constexpr QStringView TokenButtonName = u"日付を挿入";
 // %1: the format as typed.
 inline constexpr QStringView DateFormatRefused =
     u"日付の書式「%1」には使えない英字があります。\r\n"

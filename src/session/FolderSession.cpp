@@ -1,5 +1,8 @@
 #include "session/FolderSession.h"
 
+#include <QHash>
+#include <memory>
+
 #include "files/FileTableFill.h"
 #include "files/FileTableModel.h"
 #include "files/Formats.h"
@@ -9,6 +12,7 @@
 #include "platform/WorkProgress.h"
 #include "rename/FolderEntriesRead.h"
 #include "rename/InPlaceRename.h"
+#include "session/PhotoDates.h"
 
 namespace miravel {
 
@@ -16,7 +20,8 @@ FolderSession::FolderSession(FileSystem& fileSystem, FileTableModel* table, QObj
     : QObject(parent),
       fileSystem_(fileSystem),
       table_(table ? table : new FileTableModel(this)),
-      listing_(fileSystem) {
+      listing_(fileSystem),
+      photoDates_(new PhotoDates(this)) {
     table_->setParent(this);
     selection_ = new RowSelection(table_, this);
 }
@@ -75,6 +80,7 @@ void FolderSession::Refill() {
 
 void FolderSession::Fill() {
     Q_EMIT FillStarting();
+    photoDates_->Forget();
     const std::vector<ListedFile>& files = listing_.Matching(pattern_);
     FileRowSources sources;
     sources.accepts = [this](QStringView created, QStringView modified) {
@@ -115,10 +121,36 @@ BatchRun FolderSession::PlanRun() const {
     request.operation = MakeBatchOperation(operation_);
     request.folder = folder_;
     request.selectedNames = SelectedNames();
-    // The folder's entries are read only for a run that passed its checks and has rows.
-    if (!request.selectedNames.isEmpty() && !(request.operation.check && request.operation.check()))
+    // The folder's entries, and the rows' dates, are read only for a run that passed its checks
+    // and has rows.
+    if (!request.selectedNames.isEmpty() &&
+        !(request.operation.check && request.operation.check())) {
+        if (std::holds_alternative<AddStringFields>(operation_))
+            request.operation = MakeBatchOperation(operation_, SelectedRowDates());
         request.entries = ReadFolderEntries(fileSystem_, folder_, request.selectedNames);
+    }
     return PlanBatch(request);
+}
+
+RowDatesLookup FolderSession::SelectedRowDates() const {
+    auto dates = std::make_shared<QHash<QString, RowDates>>();
+    QStringList names;
+    for (int row : selection_->Rows()) {
+        const FileRow& file = table_->Row(row);
+        dates->insert(file.name, RowDates{file.created, file.modified, std::nullopt});
+        names << file.name;
+    }
+    if (NeedsDatesTaken(operation_)) {
+        const auto taken = photoDates_->ReadNow(folder_, names, progress_);
+        for (auto it = dates->begin(); it != dates->end(); ++it)
+            it->taken = taken.value(it.key());
+    }
+    return [dates](const QString& name) -> std::optional<RowDates> {
+        const auto found = dates->constFind(name);
+        if (found == dates->cend())
+            return std::nullopt;
+        return *found;
+    };
 }
 
 BatchResult FolderSession::ExecuteRun(const BatchRun& run) {

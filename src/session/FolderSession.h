@@ -20,6 +20,7 @@ namespace miravel {
 
 class FileSystem;
 class FileTableModel;
+class PhotoDates;
 class RowSelection;
 class WorkProgress;
 
@@ -48,6 +49,8 @@ class FolderSession : public QObject {
     QStringList SelectedNames() const;
     bool CanUndo() const { return undo_.CanUndo(); }
     const OperationRequest& Operation() const { return operation_; }
+    // The photos' dates taken of the folder's files, for what shows the date tokens.
+    PhotoDates& DatesTaken() const { return *photoDates_; }
 
     // The active operation planned on the selected rows against the folder as it now is. The
     // confirmation shows this plan and ExecuteRun runs it.
@@ -89,6 +92,9 @@ class FolderSession : public QObject {
 
   private:
     void Fill();
+    // The selected rows' dates for the date tokens, the photos' dates read when the operation
+    // needs them.
+    RowDatesLookup SelectedRowDates() const;
 
     FileSystem& fileSystem_;
     FileTableModel* table_;
@@ -99,6 +105,7 @@ class FolderSession : public QObject {
     DateConditions dates_;
     FolderFiles listing_;
     TypeDescriptions types_;  // cached per extension across fills
+    PhotoDates* photoDates_;
     OperationRequest operation_;
     UndoHistory undo_;
 };

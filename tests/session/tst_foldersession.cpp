@@ -10,8 +10,11 @@
 #include "platform/FileNameCodec.h"
 #include "platform/FileSystem.h"
 #include "platform/SystemErrorText.h"
+#include "rename/OperationTexts.h"
 #include "rename/RenameTexts.h"
 #include "session/FolderSession.h"
+#include "session/PhotoDates.h"
+#include "support/SamplePhoto.h"
 #include "support/TempFolder.h"
 
 using namespace Qt::StringLiterals;
@@ -179,6 +182,94 @@ class FolderSessionTest : public QObject {
         QVERIFY(!result.Attempted());
         QCOMPARE(fills.size(), 0);
         QVERIFY(!f.session.CanUndo());
+    }
+
+    // Names ending in .jpg are real photos: those starting with "shot" were taken on 2024-05-06,
+    // the others carry no date. Every file was last modified on 2023-01-02.
+    void newOperationsRunOnRealFiles_data() {
+        QTest::addColumn<QStringList>("names");
+        QTest::addColumn<OperationRequest>("request");
+        QTest::addColumn<QString>("problem");  // the start of the refusal, or nothing
+        QTest::addColumn<QStringList>("after");
+        const QStringList plain = {u"12_ab.txt"_s, u"banana.txt"_s};
+        QTest::newRow("pattern with its groups swapped")
+            << plain << OperationRequest(ReplaceFields{u"(\\d+)_(\\w+)"_s, u"\\2-\\1"_s, true})
+            << QString() << QStringList{u"ab-12.txt"_s, u"banana.txt"_s};
+        QTest::newRow("every occurrence of a plain text")
+            << plain << OperationRequest(ReplaceFields{u"a"_s, u"o"_s, false, true}) << QString()
+            << QStringList{u"12_ob.txt"_s, u"bonono.txt"_s};
+        QTest::newRow("pattern that does not compile")
+            << plain << OperationRequest(ReplaceFields{u"(ab"_s, u"x"_s, true}) << u"正規表現が"_s
+            << plain;
+        QTest::newRow("replacement naming a missing group")
+            << plain << OperationRequest(ReplaceFields{u"(ab)"_s, u"\\2"_s, true})
+            << u"置換後の文字列の \\2"_s << plain;
+        QTest::newRow("lower case, the extension kept")
+            << QStringList{u"IMG_01.JPG"_s, u"note.txt"_s}
+            << OperationRequest(ConvertFields{Conversion::Lower, ConversionScope::BaseOnly})
+            << QString() << QStringList{u"img_01.JPG"_s, u"note.txt"_s};
+        QTest::newRow("half-width katakana to full-width")
+            << QStringList{u"ｶﾞｸｼｭｳ ﾊﾟﾝ.txt"_s}
+            << OperationRequest(
+                   ConvertFields{Conversion::HalfKanaToFull, ConversionScope::WholeName})
+            << QString() << QStringList{u"ガクシュウ パン.txt"_s};
+        const QStringList photos = {u"note.txt"_s, u"plain.jpg"_s, u"shot.jpg"_s};
+        QTest::newRow("date taken; files without one keep their names")
+            << photos << OperationRequest(AddStringFields{u"<撮影日>_"_s, Placement::Head, u"0"_s})
+            << QString() << QStringList{u"20240506_shot.jpg"_s, u"note.txt"_s, u"plain.jpg"_s};
+        QTest::newRow("modified date with a format")
+            << photos
+            << OperationRequest(AddStringFields{u"_<更新日:yyyy-MM-dd>"_s, Placement::Tail, u"0"_s})
+            << QString()
+            << QStringList{u"note_2023-01-02.txt"_s, u"plain_2023-01-02.jpg"_s,
+                           u"shot_2023-01-02.jpg"_s};
+    }
+    void newOperationsRunOnRealFiles() {
+        QFETCH(QStringList, names);
+        QFETCH(OperationRequest, request);
+        QFETCH(QString, problem);
+        QFETCH(QStringList, after);
+        Fixture f({});
+        for (const QString& name : names) {
+            if (name.endsWith(u".jpg"_s)) {
+                const QByteArray date = name.startsWith(u"shot"_s) ? "2024:05:06 07:08:09" : "";
+                QVERIFY(test::WriteFileBytes(QFile::encodeName(f.folder.FilePath(name)),
+                                             test::JpegBytes(date)));
+            } else {
+                f.folder.MakeFile(name);
+            }
+            f.folder.SetModified(name, QDateTime(QDate(2023, 1, 2), QTime(12, 0)));
+        }
+        f.session.OpenFolder(f.folder.path());
+        f.session.SetOperation(request);
+
+        const BatchRun run = f.session.PlanRun();
+        QCOMPARE(run.problem.value_or(QString()).left(problem.size()), problem);
+        QCOMPARE(run.problem.has_value(), !problem.isEmpty());
+        if (!run.problem)
+            f.session.ExecuteRun(run);
+
+        QCOMPARE(f.folder.Names(), after);
+    }
+
+    void photoDatesArriveFromTheWorkersAndARefillForgetsThem() {
+        Fixture f({});
+        QVERIFY(test::WriteFileBytes(QFile::encodeName(f.folder.FilePath(u"shot.jpg"_s)),
+                                     test::JpegBytes("2024:05:06 07:08:09")));
+        f.folder.MakeFile(u"note.txt"_s);
+        f.session.OpenFolder(f.folder.path());
+        PhotoDates& dates = f.session.DatesTaken();
+        QSignalSpy arrived(&dates, &PhotoDates::DatesArrived);
+
+        dates.Request(f.folder.path(), {u"shot.jpg"_s, u"note.txt"_s});
+
+        QVERIFY(!dates.Known(u"shot.jpg"_s));  // never read on the asking thread
+        QTRY_VERIFY(dates.Known(u"shot.jpg"_s) && dates.Known(u"note.txt"_s));
+        QCOMPARE(*dates.Known(u"shot.jpg"_s), LocalDateTime::FromFields(2024, 5, 6, 7, 8, 9));
+        QVERIFY(!dates.Known(u"note.txt"_s)->has_value());
+        QVERIFY(!arrived.isEmpty());
+        f.session.Refill();
+        QVERIFY(!dates.Known(u"shot.jpg"_s));
     }
 
     void inPlaceRenames_data() {

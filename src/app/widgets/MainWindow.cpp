@@ -31,6 +31,7 @@
 #include "platform/MessageBoxes.h"
 #include "rename/RenameTexts.h"
 #include "rename/widgets/AddPanel.h"
+#include "rename/widgets/ConvertPanel.h"
 #include "rename/widgets/DeletePanel.h"
 #include "rename/widgets/ReplacePanel.h"
 #include "rename/widgets/SerialPanel.h"
@@ -152,8 +153,8 @@ void MainWindow::BuildOperations(QWidget* parent) {
     TabStrip1 = new QTabBar(parent);
     TabStrip1->setObjectName(QStringLiteral("TabStrip1"));
     TabStrip1->setAccessibleName(app_texts::OperationsLabel.toString());
-    for (int tab = 0; tab < 4; ++tab)
-        TabStrip1->addTab(app_texts::TabCaptions[tab].toString());
+    for (const QStringView caption : app_texts::TabCaptions)
+        TabStrip1->addTab(caption.toString());
     TabStrip1->setExpanding(false);
     Picture1 = new QStackedWidget(parent);
     Picture1->setObjectName(QStringLiteral("Picture1"));
@@ -163,8 +164,8 @@ void MainWindow::BuildOperations(QWidget* parent) {
     Frame4 = new AddPanel(services_.messages, caption_, Picture1);
     Frame5 = new SerialPanel(services_.messages, caption_, Picture1);
     Frame6 = new DeletePanel(Picture1);
-    for (QFrame* frame : {static_cast<QFrame*>(Frame3), static_cast<QFrame*>(Frame4),
-                          static_cast<QFrame*>(Frame5), static_cast<QFrame*>(Frame6)})
+    Frame7 = new ConvertPanel(Picture1);
+    for (QFrame* frame : std::initializer_list<QFrame*>{Frame3, Frame4, Frame5, Frame6, Frame7})
         Picture1->addWidget(frame);
     // The shown panel only decides the stack's height.
     Picture1->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
@@ -235,6 +236,7 @@ void MainWindow::Connect() {
     connect(Frame4, &AddPanel::RunRequested, prompts_, &SessionPrompts::Run);
     connect(Frame5, &SerialPanel::RunRequested, prompts_, &SessionPrompts::Run);
     connect(Frame6, &DeletePanel::RunRequested, prompts_, &SessionPrompts::Run);
+    connect(Frame7, &ConvertPanel::RunRequested, prompts_, &SessionPrompts::Run);
     connect(session, &FolderSession::RunFinished, this, [this](const BatchResult& result) {
         StatusBar1->showMessage(app_texts::RunFinishedText(result.Count(RowOutcome::Kind::Renamed),
                                                            result.Count(RowOutcome::Kind::Failed)),

@@ -18,6 +18,7 @@ namespace miravel {
 
 class AddPanel;
 class ConditionsPanel;
+class ConvertPanel;
 class DeletePanel;
 class DriveBox;
 class FileTableItemModel;
@@ -80,11 +81,12 @@ class MainWindow : public QMainWindow {
     QStatusBar* StatusBar1 = nullptr;
     QLabel* statusPanels_[3] = {};
     QTabBar* TabStrip1 = nullptr;
-    QStackedWidget* Picture1 = nullptr;  // the four operation panels, one shown per tab
+    QStackedWidget* Picture1 = nullptr;  // the operation panels, one shown per tab
     ReplacePanel* Frame3 = nullptr;
     AddPanel* Frame4 = nullptr;
     SerialPanel* Frame5 = nullptr;
     DeletePanel* Frame6 = nullptr;
+    ConvertPanel* Frame7 = nullptr;
 };
 
 }  // namespace miravel

@@ -1,5 +1,6 @@
 #include "app/widgets/PersistedTexts.h"
 
+#include <QCheckBox>
 #include <QLineEdit>
 
 namespace miravel {
@@ -16,6 +17,9 @@ constexpr PersistedBox kPersistedBoxes[] = {
     {"Text3", &SettingsValues::addText},     {"Text4", &SettingsValues::serialBefore},
     {"Text6", &SettingsValues::serialAfter}, {"Text7", &SettingsValues::deleteStart},
     {"Text8", &SettingsValues::deleteEnd}};
+// Kept as "1" (on) and "0" (off); anything else reads as off.
+constexpr PersistedBox kPersistedChecks[] = {{"chkRegex", &SettingsValues::regex},
+                                             {"chkReplaceAll", &SettingsValues::replaceAll}};
 
 }  // namespace
 
@@ -24,6 +28,10 @@ void FillPersistedTexts(QWidget* window, const SettingsValues& values) {
         if (auto* box = window->findChild<QLineEdit*>(QLatin1String(persisted.objectName)))
             box->setText(values.*persisted.value);
     }
+    for (const PersistedBox& persisted : kPersistedChecks) {
+        if (auto* box = window->findChild<QCheckBox*>(QLatin1String(persisted.objectName)))
+            box->setChecked(values.*persisted.value == u"1");
+    }
 }
 
 void TakePersistedTexts(const QWidget* window, SettingsValues& values) {
@@ -31,6 +39,11 @@ void TakePersistedTexts(const QWidget* window, SettingsValues& values) {
         if (const auto* box =
                 window->findChild<const QLineEdit*>(QLatin1String(persisted.objectName)))
             values.*persisted.value = box->text();
+    }
+    for (const PersistedBox& persisted : kPersistedChecks) {
+        if (const auto* box =
+                window->findChild<const QCheckBox*>(QLatin1String(persisted.objectName)))
+            values.*persisted.value = box->isChecked() ? QStringLiteral("1") : QStringLiteral("0");
     }
 }
 

@@ -5,12 +5,15 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 #include "platform/widgets/LeaveCheck.h"
 #include "rename/AddStringOperation.h"
+#include "rename/OperationTexts.h"
 #include "rename/PanelTexts.h"
 #include "rename/RenameTexts.h"
 #include "rename/widgets/NumberFieldCheck.h"
@@ -57,6 +60,23 @@ AddPanel::AddPanel(MessageBoxes* messages, const QString& title, QWidget* parent
 
     auto* label7 = MakeNamedWord(QStringLiteral("Label7"), rename_texts::WordTo.toString(), this);
     Text3_ = MakeFreeTextBox(QStringLiteral("Text3"), rename_texts::AddTextName.toString(), this);
+    cmdToken_ = new QToolButton(this);
+    cmdToken_->setObjectName(QStringLiteral("cmdToken"));
+    cmdToken_->setText(rename_texts::TokenButton.toString());
+    cmdToken_->setAccessibleName(rename_texts::TokenButtonName.toString());
+    cmdToken_->setFocusPolicy(Qt::StrongFocus);
+    cmdToken_->setPopupMode(QToolButton::InstantPopup);
+    auto* tokens = new QMenu(cmdToken_);
+    tokens->setObjectName(QStringLiteral("mnuToken"));
+    for (const QStringView name :
+         {rename_texts::TokenCreated, rename_texts::TokenModified, rename_texts::TokenTaken}) {
+        const QString token = QLatin1Char('<') + name.toString() + QLatin1Char('>');
+        connect(tokens->addAction(token), &QAction::triggered, this, [this, token] {
+            Text3_->insert(token);
+            Text3_->setFocus(Qt::OtherFocusReason);
+        });
+    }
+    cmdToken_->setMenu(tokens);
     auto* label6 =
         MakeNamedWord(QStringLiteral("Label6"), rename_texts::WordObject.toString(), this);
     Command2_ =
@@ -78,6 +98,7 @@ AddPanel::AddPanel(MessageBoxes* messages, const QString& title, QWidget* parent
     inputs->addWidget(frame1);
     inputs->addWidget(label7);
     inputs->addWidget(Text3_, 1);
+    inputs->addWidget(cmdToken_);
     inputs->addWidget(label6);
     inputs->addSpacing(8);
     inputs->addWidget(Command2_);
@@ -102,7 +123,8 @@ AddPanel::AddPanel(MessageBoxes* messages, const QString& title, QWidget* parent
     setTabOrder(options[1], options[2]);
     setTabOrder(options[2], txtST_);
     setTabOrder(txtST_, Text3_);
-    setTabOrder(Text3_, Command2_);
+    setTabOrder(Text3_, cmdToken_);
+    setTabOrder(cmdToken_, Command2_);
 
     positionCheck_ = CheckNumberField(txtST_, messages, title);
 
@@ -136,12 +158,16 @@ void AddPanel::UpdateAddPreview() {
     txtST_->setEnabled(*placement == Placement::Position);
 }
 
+OperationRequest AddPanel::CurrentRequest() const {
+    return AddStringFields{Text3_->text(), ChosenPlacement().value_or(Placement::Head),
+                           txtST_->text()};
+}
+
 void AddPanel::RunAdd() {
     // A refused position has had its say; the run's own checks stop any other bad value.
-    const std::optional<Placement> placement = ChosenPlacement();
-    if (!placement || positionCheck_->Refused())
+    if (!ChosenPlacement() || positionCheck_->Refused())
         return;
-    Q_EMIT RunRequested(AddStringFields{Text3_->text(), *placement, txtST_->text()});
+    Q_EMIT RunRequested(CurrentRequest());
 }
 
 }  // namespace miravel

@@ -10,6 +10,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
+class QToolButton;
 
 namespace miravel {
 
@@ -30,6 +31,9 @@ class AddPanel : public QFrame {
     QLineEdit* Text3() const { return Text3_; }  // the text to add
     QLineEdit* txtST() const { return txtST_; }  // characters before the text under "指定"
 
+    // The panel's fields as they stand.
+    OperationRequest CurrentRequest() const;
+
     // Rebuilds the after-example and enables the position box only under "指定".
     void UpdateAddPreview();
 
@@ -44,6 +48,7 @@ class AddPanel : public QFrame {
     QButtonGroup* Option1_;
     QLineEdit* txtST_;
     QLineEdit* Text3_;
+    QToolButton* cmdToken_;  // a menu that inserts the date tokens into the text
     QPushButton* Command2_;  // runs the add
     QLabel* Label33_;        // names after
     LeaveCheck* positionCheck_;

@@ -1,5 +1,6 @@
 #include "rename/widgets/ReplacePanel.h"
 
+#include <QCheckBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -7,6 +8,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "rename/OperationTexts.h"
 #include "rename/PanelTexts.h"
 #include "rename/RenameTexts.h"
 #include "rename/ReplaceOperation.h"
@@ -29,6 +31,12 @@ ReplacePanel::ReplacePanel(QWidget* parent) : QFrame(parent) {
     auto* label3 = MakeNamedWord(QStringLiteral("Label3"), rename_texts::WordTo.toString(), this);
     Command1_ =
         MakeRunButton(QStringLiteral("Command1"), rename_texts::ReplaceCaption.toString(), this);
+    chkRegex_ = new QCheckBox(rename_texts::RegexCaption.toString(), this);
+    chkRegex_->setObjectName(QStringLiteral("chkRegex"));
+    chkRegex_->setAccessibleName(chkRegex_->text());
+    chkReplaceAll_ = new QCheckBox(rename_texts::ReplaceAllCaption.toString(), this);
+    chkReplaceAll_->setObjectName(QStringLiteral("chkReplaceAll"));
+    chkReplaceAll_->setAccessibleName(chkReplaceAll_->text());
     auto* label29 =
         MakeNamedWord(QStringLiteral("Label29"), rename_texts::WordExample.toString(), this);
     Label30_ = MakeExample(QStringLiteral("Label30"), rename_texts::ReplaceBeforeInitial.toString(),
@@ -50,6 +58,12 @@ ReplacePanel::ReplacePanel(QWidget* parent) : QFrame(parent) {
     inputs->addSpacing(8);
     inputs->addWidget(Command1_);
 
+    auto* choices = new QHBoxLayout;
+    choices->setSpacing(12);
+    choices->addWidget(chkRegex_);
+    choices->addWidget(chkReplaceAll_);
+    choices->addStretch(1);
+
     auto* examples = new QGridLayout;
     examples->setHorizontalSpacing(4);
     examples->setVerticalSpacing(2);
@@ -63,11 +77,14 @@ ReplacePanel::ReplacePanel(QWidget* parent) : QFrame(parent) {
     layout->setContentsMargins(4, 4, 4, 4);
     layout->setSpacing(8);
     layout->addLayout(inputs);
+    layout->addLayout(choices);
     layout->addLayout(examples);
     layout->addStretch(1);
 
     setTabOrder(Text1_, Text2_);
     setTabOrder(Text2_, Command1_);
+    setTabOrder(Command1_, chkRegex_);
+    setTabOrder(chkRegex_, chkReplaceAll_);
 
     connect(Text1_, &QLineEdit::textChanged, this,
             [this](const QString& text) { ShowExample(Label30_, ReplacePreviewText(text)); });
@@ -78,8 +95,13 @@ ReplacePanel::ReplacePanel(QWidget* parent) : QFrame(parent) {
     Text1_->setText(QStringLiteral("sample"));
 }
 
+OperationRequest ReplacePanel::CurrentRequest() const {
+    return ReplaceFields{Text1_->text(), Text2_->text(), chkRegex_->isChecked(),
+                         chkReplaceAll_->isChecked()};
+}
+
 void ReplacePanel::RunReplace() {
-    Q_EMIT RunRequested(ReplaceFields{Text1_->text(), Text2_->text()});
+    Q_EMIT RunRequested(CurrentRequest());
 }
 
 }  // namespace miravel

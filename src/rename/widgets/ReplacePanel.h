@@ -4,14 +4,15 @@
 
 #include "rename/OperationRequest.h"
 
+class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
 
 namespace miravel {
 
-// The replace panel (Frame3): the first occurrence of a text in the selected names, with live
-// examples of both texts.
+// The replace panel (Frame3): the first occurrence of a text in the selected names, or every
+// one, the text plain or a pattern, with live examples of both texts.
 class ReplacePanel : public QFrame {
     Q_OBJECT
 
@@ -20,6 +21,11 @@ class ReplacePanel : public QFrame {
 
     QLineEdit* Text1() const { return Text1_; }  // the text to find
     QLineEdit* Text2() const { return Text2_; }  // the replacement
+    QCheckBox* chkRegex() const { return chkRegex_; }
+    QCheckBox* chkReplaceAll() const { return chkReplaceAll_; }
+
+    // The panel's fields as they stand.
+    OperationRequest CurrentRequest() const;
 
   Q_SIGNALS:
     // The run button was pressed on fields that may run.
@@ -30,9 +36,11 @@ class ReplacePanel : public QFrame {
 
     QLineEdit* Text1_;
     QLineEdit* Text2_;
-    QPushButton* Command1_;  // runs the replace
-    QLabel* Label30_;        // names before
-    QLabel* Label28_;        // names after
+    QPushButton* Command1_;     // runs the replace
+    QCheckBox* chkRegex_;       // the text to find is a regular expression
+    QCheckBox* chkReplaceAll_;  // every occurrence instead of the first
+    QLabel* Label30_;           // names before
+    QLabel* Label28_;           // names after
 };
 
 }  // namespace miravel
