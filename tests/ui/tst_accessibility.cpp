@@ -236,6 +236,7 @@ void AccessibilityTest::EveryControlOfAPanelIsReachedByKeyboard_data() {
     QTest::newRow("付加") << 1 << QStringLiteral("Frame4");
     QTest::newRow("連番付加") << 2 << QStringLiteral("Frame5");
     QTest::newRow("番号削除") << 3 << QStringLiteral("Frame6");
+    QTest::newRow("変換") << 4 << QStringLiteral("Frame7");
 }
 
 void AccessibilityTest::EveryControlOfAPanelIsReachedByKeyboard() {

@@ -1,13 +1,16 @@
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPalette>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <QToolButton>
 
 #include "PanelInput.h"
 #include "rename/RenameTexts.h"
+#include "support/SamplePhoto.h"
 #include "support/WindowHarness.h"
 
 using namespace miravel;
@@ -314,6 +317,29 @@ class AddPanelTest : public QObject {
         QCOMPARE(harness.boxes.ErrorTexts(), QStringList{error});
         QCOMPARE(harness.boxes.shown().size(), 1);
         QCOMPARE(harness.folder.Names(), QStringList{"a.txt"});
+    }
+
+    // The menu puts its token where the cursor is; the run then reads each photo's date.
+    void tokenMenuInsertsAtTheCursorAndTheRunTakesEachPhotosDate() {
+        WindowHarness harness;
+        QVERIFY(WriteFileBytes(QFile::encodeName(harness.folder.FilePath("shot.jpg")),
+                               JpegBytes("2024:05:06 07:08:09")));
+        harness.folder.MakeFile("note.txt");
+        Add panel = OpenAddPanel(harness);
+        TypeInto(panel.Text3, "__");
+        panel.Text3->setCursorPosition(1);
+        auto* button = harness.Find<QToolButton>("cmdToken");
+        QVERIFY(!button->accessibleName().isEmpty());
+        const QList<QAction*> tokens = button->menu()->actions();
+        QCOMPARE(tokens.size(), 3);
+        tokens.at(2)->trigger();
+        QCOMPARE(panel.Text3->text(), QString("_<撮影日>_"));
+        QVERIFY(panel.Text3->hasFocus());
+
+        harness.boxes.QueueAnswer(true);
+        Click(panel.Command2);
+        QCOMPARE(harness.boxes.Texts(), QStringList{"付加を開始します。 本当にいいですか？"});
+        QCOMPARE(harness.folder.Names(), (QStringList{"_20240506_shot.jpg", "note.txt"}));
     }
 };
 

@@ -1,3 +1,4 @@
+#include <QCheckBox>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -8,6 +9,7 @@
 #include "PanelInput.h"
 #include "files/widgets/FileTableItemModel.h"
 #include "rename/RenameTexts.h"
+#include "rename/widgets/ReplacePanel.h"
 #include "support/WindowHarness.h"
 
 using namespace miravel;
@@ -41,8 +43,9 @@ class ReplacePanelTest : public QObject {
     void showsItsControlsInReadingOrder() {
         WindowHarness harness;
         harness.Open();
-        const QStringList names = {"Label1",   "Text1",   "Label4",  "Text2",   "Label3",
-                                   "Command1", "Label29", "Label30", "Label27", "Label28"};
+        const QStringList names = {"Label1",  "Text1",    "Label4",   "Text2",
+                                   "Label3",  "Command1", "chkRegex", "chkReplaceAll",
+                                   "Label29", "Label30",  "Label27",  "Label28"};
         auto* frame = harness.Find<QFrame>("Frame3");
         QVERIFY(frame->isVisible());
         QRect previous;
@@ -86,6 +89,37 @@ class ReplacePanelTest : public QObject {
         QTRY_VERIFY(panel.Text2->hasFocus());
         QTest::keyClick(panel.Text2, Qt::Key_Tab);
         QTRY_VERIFY(panel.Command1->hasFocus());
+        QTest::keyClick(panel.Command1, Qt::Key_Tab);
+        auto* regex = harness.Find<QCheckBox>("chkRegex");
+        QTRY_VERIFY(regex->hasFocus());
+        QTest::keyClick(regex, Qt::Key_Tab);
+        QTRY_VERIFY(harness.Find<QCheckBox>("chkReplaceAll")->hasFocus());
+    }
+
+    // Each box reaches its own flag of the request; both start off.
+    void checkBoxesReachTheRequest_data() {
+        QTest::addColumn<QString>("clicked");
+        QTest::addColumn<bool>("regex");
+        QTest::addColumn<bool>("replaceAll");
+        QTest::newRow("none") << QString() << false << false;
+        QTest::newRow("pattern") << "chkRegex" << true << false;
+        QTest::newRow("every occurrence") << "chkReplaceAll" << false << true;
+    }
+    void checkBoxesReachTheRequest() {
+        QFETCH(QString, clicked);
+        QFETCH(bool, regex);
+        QFETCH(bool, replaceAll);
+        WindowHarness harness;
+        harness.Open();
+        if (!clicked.isEmpty()) {
+            auto* box = harness.Find<QCheckBox>(clicked);
+            QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(4, box->height() / 2));
+        }
+        const OperationRequest request = harness.Find<ReplacePanel>("Frame3")->CurrentRequest();
+        const auto* fields = std::get_if<ReplaceFields>(&request);
+        QVERIFY(fields);
+        QCOMPARE(fields->regex, regex);
+        QCOMPARE(fields->replaceAll, replaceAll);
     }
 
     void examplesFollowEveryKeystroke_data() {

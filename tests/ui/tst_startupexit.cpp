@@ -1,3 +1,4 @@
+#include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -77,6 +78,9 @@ class StartUpExitTest : public QObject {
             QVERIFY2(box, persisted.box);
             QCOMPARE(box->text(), QString());  // the form's texts give way
         }
+        auto* regex = harness.Find<QCheckBox>(QStringLiteral("chkRegex"));
+        QVERIFY(!regex->isChecked());
+        QVERIFY(!harness.Find<QCheckBox>(QStringLiteral("chkReplaceAll"))->isChecked());
 
         OpenSubfolder(harness, "写真");
         const QString photos = harness.programFolder.FilePath("写真");
@@ -87,6 +91,9 @@ class StartUpExitTest : public QObject {
             TypeInto(harness, persisted, text);
             expected += QByteArray(persisted.key) + "=" + text.toUtf8() + "\n";
         }
+        TypeInto(harness, kPersisted[0], QStringLiteral("「Text1」 x"));  // shows the panel
+        QTest::mouseClick(regex, Qt::LeftButton, {}, QPoint(4, regex->height() / 2));
+        expected += "REGEX=1\nREPLACE_ALL=0\n";
         harness.Close();
         QCOMPARE(harness.programFolder.Content("rename.ini"), expected);
 
@@ -97,6 +104,8 @@ class StartUpExitTest : public QObject {
             QCOMPARE(Box(harness, persisted)->text(),
                      QStringLiteral("「%1」 x").arg(QLatin1String(persisted.box)));
         }
+        QVERIFY(harness.Find<QCheckBox>(QStringLiteral("chkRegex"))->isChecked());
+        QVERIFY(!harness.Find<QCheckBox>(QStringLiteral("chkReplaceAll"))->isChecked());
     }
 
     void usersKeepTheirOwnSections_data() {

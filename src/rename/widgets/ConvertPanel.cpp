@@ -47,14 +47,15 @@ ConvertPanel::ConvertPanel(QWidget* parent)
     setObjectName(QStringLiteral("Frame7"));
     setAccessibleName(ConvertPanelName.toString());
 
-    // The conversions are many; they wrap into two rows.
+    // The conversions are many; they wrap into rows of two, so that the panel is no wider than
+    // the window.
     auto* conversions = new QFrame(this);
     conversions->setObjectName(QStringLiteral("Frame8"));
     conversions->setAccessibleName(ConversionsName.toString());
     const QList<QRadioButton*> options = AddChoices(conversions, QStringLiteral("Option4_"),
                                                     {ConvertLower, ConvertUpper, ConvertWordHeads,
                                                      ConvertFullWidthToHalf, ConvertHalfKanaToFull},
-                                                    3, Option4_);
+                                                    2, Option4_);
     auto* scope = new QFrame(this);
     scope->setObjectName(QStringLiteral("Frame9"));
     scope->setAccessibleName(ScopeName.toString());
