@@ -7,6 +7,7 @@
 #include <QTimer>
 
 #include "platform/MessageBoxes.h"
+#include "platform/widgets/WarningColours.h"
 
 namespace miravel {
 
@@ -139,9 +140,7 @@ void LeaveCheck::ShowRefused(bool refused) {
         box_->setPalette(QPalette());
         return;
     }
-    QPalette colours = box_->palette();
-    colours.setColor(QPalette::Base, RefusedColor());
-    box_->setPalette(colours);
+    box_->setPalette(RefusedPalette(QApplication::palette(box_)));
 }
 
 void LeaveCheck::Report(const QString& refusal) {

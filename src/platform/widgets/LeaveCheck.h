@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QColor>
 #include <QObject>
 #include <QString>
 #include <functional>
@@ -14,8 +13,9 @@ class MessageBoxes;
 
 // Checks a text box's entry when the focus is about to leave it for another control of the
 // window. The validator decides: nothing lets the focus go; a text refuses, and the focus stays
-// in the box, which turns light red, while the Tab key or the click that tried to take the
-// focus away does nothing else (no other control ever sees a focus event from a refused change).
+// in the box, which turns red (a shade of the palette's own, its text kept readable), while the
+// Tab key or the click that tried to take the focus away does nothing else (no other control
+// ever sees a focus event from a refused change).
 // A non-empty refusal is also shown in an error box, after which the box's text is selected.
 // Switching to another window or opening a pop-up is not leaving: it is not checked, and coming
 // back does not count as a new entry. A box that is being hidden or disabled is not checked.
@@ -29,8 +29,6 @@ class LeaveCheck : public QObject {
     LeaveCheck(QLineEdit* box, Validator validator, MessageBoxes* messages = nullptr,
                QString title = {});
 
-    // The background of a box whose entry was refused.
-    static QColor RefusedColor() { return QColor(255, 128, 128); }
     // Between an entry and a leaving that was accepted.
     bool IsEntered() const { return entered_; }
     // From a refused leave until the next accepted one, while the box can hold the focus.
