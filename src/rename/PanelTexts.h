@@ -53,6 +53,8 @@ inline constexpr QStringView MarkerStartDefault = u"[第";
 inline constexpr QStringView MarkerEndDefault = u"話]";
 inline constexpr QStringView MarkerStartWidth = u"[第第第";
 inline constexpr QStringView MarkerEndWidth = u"話話話]";
+// The least room an example keeps: about one name and the mark that more follow.
+inline constexpr QStringView ExampleWidthSample = u"資料A.txt, …";
 
 // The delete panel.
 inline constexpr QStringView DeletePanelName = u"番号付き文字列を削除";

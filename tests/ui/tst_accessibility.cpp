@@ -14,6 +14,7 @@
 #include <QTest>
 #include <memory>
 
+#include "rename/PanelTexts.h"
 #include "support/WindowHarness.h"
 
 using namespace miravel;
@@ -109,6 +110,8 @@ class AccessibilityTest : public QObject {
     void EveryNamedControlHasAnAccessibleName_data();
     void EveryNamedControlHasAnAccessibleName();
     void ObjectNamesAreUnique();
+    void EveryExampleIsReadWithItsLabel_data();
+    void EveryExampleIsReadWithItsLabel();
     void MainWindowTabOrderFollowsReadingOrder();
     void EveryControlOfAPanelIsReachedByKeyboard_data();
     void EveryControlOfAPanelIsReachedByKeyboard();
@@ -143,6 +146,31 @@ void AccessibilityTest::EveryNamedControlHasAnAccessibleName_data() {
     QVERIFY(controls.size() >= 14);
     for (QWidget* control : controls)
         QTest::newRow(qPrintable(control->objectName())) << control->objectName();
+}
+
+void AccessibilityTest::EveryExampleIsReadWithItsLabel_data() {
+    using namespace rename_texts;
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("label");
+    const std::pair<const char*, QStringView> examples[] = {
+        {"Label30", ReplaceBeforeName}, {"Label28", ReplaceAfterName}, {"Label35", AddBeforeName},
+        {"Label33", AddAfterName},      {"Label37", ExampleName},      {"lblPre", AddAfterName},
+        {"Label31", ExampleName},       {"Label9", DeleteAfterName}};
+    for (const auto& [name, label] : examples)
+        QTest::newRow(name) << QString(name) << label.toString();
+}
+
+// The label is the name and the example itself the description, whatever it shows now.
+void AccessibilityTest::EveryExampleIsReadWithItsLabel() {
+    QFETCH(QString, name);
+    QFETCH(QString, label);
+    auto* example = harness_->Find<QLabel>(name);
+    QVERIFY(example);
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(example);
+    QVERIFY(accessible);
+    QCOMPARE(accessible->text(QAccessible::Name), label);
+    QVERIFY(!example->text().isEmpty());
+    QCOMPARE(accessible->text(QAccessible::Description), example->text());
 }
 
 void AccessibilityTest::EveryNamedControlHasAnAccessibleName() {

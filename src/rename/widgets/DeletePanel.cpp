@@ -50,10 +50,8 @@ void DeletePanel::BuildControls() {
                           rename_texts::ExampleName.toString(), this);
     Label9 = MakeExample(QStringLiteral("Label9"), rename_texts::DeleteAfterInitial.toString(),
                          rename_texts::DeleteAfterName.toString(), this);
-    for (QLabel* example : {Label31, Label9}) {
-        example->setWordWrap(true);
+    for (QLabel* example : {Label31, Label9})
         example->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    }
 
     // The fields read as a sentence in three rows; the examples stand beside them.
     auto* sentence = new QVBoxLayout;
@@ -110,15 +108,15 @@ DeleteFields DeletePanel::Fields() const {
 
 void DeletePanel::UpdateDeletePreview() {
     const DeletePreview preview = DeletePreviewTexts(Fields());
-    Label31->setText(preview.before);
-    Label9->setText(preview.after);
+    ShowExample(Label31, preview.before);
+    ShowExample(Label9, preview.after);
     SetStruck(preview.struck);
 }
 
 void DeletePanel::ApplyRefusalMark() {
     SetStruck(false);
     if (DeleteFieldsRefused(Fields())) {
-        Label9->setText(Label31->text());
+        ShowExample(Label9, Label31->text());
         SetStruck(true);
     }
 }

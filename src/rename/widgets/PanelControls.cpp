@@ -6,6 +6,8 @@
 #include <QRadioButton>
 #include <QSizePolicy>
 
+#include "rename/widgets/ExampleLabel.h"
+
 namespace miravel {
 
 namespace {
@@ -23,9 +25,13 @@ QLabel* MakeWord(const QString& text, QWidget* parent) {
 
 QLabel* MakeExample(const QString& objectName, const QString& text, const QString& accessibleName,
                     QWidget* parent) {
-    auto* label = MakeWord(text, parent);
+    auto* label = new ExampleLabel(text, parent);
+    label->setTextFormat(Qt::PlainText);
     label->setObjectName(objectName);
+    // Screen readers read the label as the name and the example, from the tooltip, as the
+    // description.
     label->setAccessibleName(accessibleName);
+    label->setToolTip(text);
     return label;
 }
 
@@ -80,7 +86,6 @@ QLineEdit* MakeFreeTextBox(const QString& objectName, const QString& accessibleN
 
 void KeepWithinPanel(QLabel* example) {
     example->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-    example->setToolTip(example->text());
 }
 
 void ShowExample(QLabel* example, const QString& text) {

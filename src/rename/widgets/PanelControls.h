@@ -14,7 +14,8 @@ namespace miravel {
 
 // A fixed word of a panel's sentence.
 QLabel* MakeWord(const QString& text, QWidget* parent);
-// A label that shows texts the user typed: never read as markup.
+// An example of names: on one line, never read as markup, its whole text in its tooltip (and so
+// read to screen readers after the accessible name).
 QLabel* MakeExample(const QString& objectName, const QString& text, const QString& accessibleName,
                     QWidget* parent);
 // A text box about wide enough for `widthSample`; maxLength 0 leaves the length free.

@@ -71,8 +71,6 @@ void SerialPanel::BuildControls() {
                           rename_texts::ExampleName.toString(), this);
     lblPre = MakeExample(QStringLiteral("lblPre"), rename_texts::SerialPreviewInitial.toString(),
                          rename_texts::AddAfterName.toString(), this);
-    lblPre->setToolTip(lblPre->text());
-    lblPre->setWordWrap(true);
     lblPre->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     // The fields read as a sentence in three rows; the examples stand beside them.
@@ -151,10 +149,9 @@ SerialFields SerialPanel::Fields() const {
 void SerialPanel::UpdateSerialPreview() {
     const SerialFields fields = Fields();
     if (const std::optional<QString> text = SerialPreviewText(fields))
-        lblPre->setText(*text);
+        ShowExample(lblPre, *text);
     // Set even when the example keeps its text, so the box follows the choice at once.
     txtST2->setEnabled(fields.placement == Placement::Position);
-    lblPre->setToolTip(lblPre->text());
 }
 
 void SerialPanel::SetDigitsFromCount(qint64 count) {
