@@ -2,10 +2,14 @@
 #include <QComboBox>
 #include <QDragMoveEvent>
 #include <QDropEvent>
+#include <QHelpEvent>
 #include <QMenu>
 #include <QMimeData>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QStyle>
 #include <QTest>
+#include <QToolTip>
 
 #include "TableViewDriving.h"
 #include "files/widgets/FileTableItemModel.h"
@@ -326,6 +330,94 @@ class FileTableViewTest : public QObject {
         DropAt(view, foreign, onRow);
         QCOMPARE(harness.TableNames(), before);
         QCOMPARE(window.TableModel()->LastSortColumn(), int(kNameColumn));
+    }
+
+    void everyTextFitsItsColumnAndTheNamesTakeTheRest() {
+        WindowHarness harness;
+        harness.folder.MakeFile("huge.mkv", 3221225472);  // 3,145,728KB
+        harness.folder.MakeFile("mid.xlsx", 123904);      // 121KB
+        harness.folder.MakeFile("small.txt", 1);
+        harness.folder.SetModified("small.txt", QDateTime(QDate(2008, 8, 28), QTime(20, 8, 58)));
+        MainWindow& window = harness.Open();
+        window.resize(1400, window.height());
+        FileTableView& view = *window.TableView();
+        QTRY_VERIFY(view.width() > 900);
+        // The margins the style keeps on either side of an item's text.
+        const int margin =
+            view.style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, &view) + 1;
+        const QFontMetrics metrics(view.font());
+        for (int row = 0; row < view.model()->rowCount(); ++row) {
+            for (int column : {kSizeColumn, kTypeColumn, kMadeColumn, kRenewColumn, kNoColumn}) {
+                const QString text = view.model()->index(row, column).data().toString();
+                QVERIFY2(metrics.horizontalAdvance(text) + 2 * margin <= view.columnWidth(column),
+                         qPrintable(text));
+            }
+        }
+        // No gap after the last column and no scrolling sideways.
+        QCOMPARE(view.header()->length(), view.viewport()->width());
+        QCOMPARE(view.horizontalScrollBar()->maximum(), 0);
+    }
+
+    void aNameCutShortShowsWholeInItsTooltip_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("tip");
+        QTest::newRow("cut short") << QString("第03話").repeated(30) + ".txt" << true;
+        QTest::newRow("whole") << QString("a.txt") << false;
+    }
+    void aNameCutShortShowsWholeInItsTooltip() {
+        QFETCH(QString, name);
+        QFETCH(bool, tip);
+        WindowHarness harness;
+        harness.folder.MakeFile(name);
+        MainWindow& window = harness.Open();
+        FileTableView& view = *window.TableView();
+        const QPoint at = CellPoint(view, 0, kNameColumn);
+        QHelpEvent help(QEvent::ToolTip, at, view.viewport()->mapToGlobal(at));
+        QApplication::sendEvent(view.viewport(), &help);
+        if (tip) {
+            QTRY_VERIFY(QToolTip::isVisible());
+            QCOMPARE(QToolTip::text(), name);
+        } else {
+            QVERIFY(!QToolTip::isVisible() || QToolTip::text() != name);
+        }
+        QToolTip::hideText();
+    }
+
+    void keysOpenTheRowMenuOrTakeRowsOutOfTheList_data() {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+        QTest::addColumn<bool>("menu");
+        QTest::addColumn<QStringList>("numbers");
+        const QStringList all{"1", "2", "3", "4"};
+        const Qt::KeyboardModifiers none;
+        QTest::newRow("menu key") << int(Qt::Key_Menu) << none << true << all;
+        QTest::newRow("shift+F10")
+            << int(Qt::Key_F10) << Qt::KeyboardModifiers(Qt::ShiftModifier) << true << all;
+        QTest::newRow("F10 alone") << int(Qt::Key_F10) << none << false << all;
+        QTest::newRow("delete") << int(Qt::Key_Delete) << none << false << QStringList{"1", "3"};
+        QTest::newRow("shift+delete")
+            << int(Qt::Key_Delete) << Qt::KeyboardModifiers(Qt::ShiftModifier) << false << all;
+    }
+    void keysOpenTheRowMenuOrTakeRowsOutOfTheList() {
+        QFETCH(int, key);
+        QFETCH(Qt::KeyboardModifiers, modifiers);
+        QFETCH(bool, menu);
+        WindowHarness harness;
+        for (int i = 1; i <= 4; ++i)
+            harness.folder.MakeFile(QString("f%1.txt").arg(i));
+        const QStringList onDisk = harness.folder.Names();
+        MainWindow& window = harness.Open();
+        FileTableView& view = *window.TableView();
+        ClickCell(view, 1, kSizeColumn);
+        ClickCell(view, 3, kSizeColumn, Qt::ControlModifier);
+        QTest::keyClick(&view, Qt::Key(key), modifiers);
+        if (menu)
+            QTRY_VERIFY(view.RowMenu()->isVisible());
+        else
+            QVERIFY(!view.RowMenu()->isVisible());
+        view.RowMenu()->hide();
+        QTEST(NumberTexts(*window.TableModel()), "numbers");
+        QCOMPARE(harness.folder.Names(), onDisk);
     }
 };
 

@@ -5,14 +5,20 @@
 #include <QDragMoveEvent>
 #include <QDropEvent>
 #include <QHeaderView>
+#include <QHelpEvent>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QToolTip>
+#include <algorithm>
+#include <span>
 
 #include "files/FileTableModel.h"
 #include "files/FileTexts.h"
 #include "files/SelectedRows.h"
+#include "files/widgets/ColumnFit.h"
 #include "files/widgets/NameEditDelegate.h"
 
 namespace miravel {
@@ -33,6 +39,7 @@ FileTableView::FileTableView(QWidget* parent) : QTreeView(parent) {
     // The model sorts on header clicks; the view's own sorting would fight it.
     setSortingEnabled(false);
     header()->setSectionsClickable(true);
+    header()->setStretchLastSection(false);
     connect(header(), &QHeaderView::sectionClicked, this, &FileTableView::SortByColumn);
 
     nameDelegate_ = new NameEditDelegate(this);
@@ -64,6 +71,81 @@ std::vector<int> FileTableView::SelectedRows() const {
 void FileTableView::ScrollCurrentRowIntoView() {
     if (model() && model()->rowCount() > 0 && currentIndex().isValid())
         scrollTo(currentIndex());
+}
+
+void FileTableView::setModel(QAbstractItemModel* model) {
+    // The connections of the model before go with their context.
+    delete modelWatch_;
+    modelWatch_ = nullptr;
+    QTreeView::setModel(model);
+    if (!model)
+        return;
+    modelWatch_ = new QObject(this);
+    connect(model, &QAbstractItemModel::modelReset, modelWatch_,
+            [this] { FitColumnsToContents(); });
+    connect(model, &QAbstractItemModel::columnsInserted, modelWatch_,
+            [this] { FitColumnsToContents(); });
+    connect(model, &QAbstractItemModel::rowsInserted, modelWatch_,
+            [this](const QModelIndex&, int first, int last) { WidenColumnsFor(first, last); });
+    connect(model, &QAbstractItemModel::dataChanged, modelWatch_,
+            [this](const QModelIndex& topLeft, const QModelIndex& bottomRight) {
+                for (int column = topLeft.column(); column <= bottomRight.column(); ++column) {
+                    if (IsFittedColumn(column)) {
+                        WidenColumnsFor(topLeft.row(), bottomRight.row());
+                        return;
+                    }
+                }
+            });
+    FitColumnsToContents();
+}
+
+void FileTableView::StretchNameColumns() {
+    for (int column = 0; column < header()->count(); ++column)
+        header()->setSectionResizeMode(
+            column, IsFittedColumn(column) ? QHeaderView::Interactive : QHeaderView::Stretch);
+}
+
+void FileTableView::FitColumnsToContents() {
+    const FileTableModel* table = TableModel();
+    if (!table)
+        return;
+    StretchNameColumns();
+    for (int column = 0; column < header()->count(); ++column) {
+        if (IsFittedColumn(column))
+            header()->resizeSection(column, header()->sectionSizeHint(column));
+    }
+    WidenColumnsFor(0, table->rowCount() - 1);
+}
+
+void FileTableView::WidenColumnsFor(int first, int last) {
+    const FileTableModel* table = TableModel();
+    if (!table || first < 0 || first > last || last >= table->rowCount())
+        return;
+    const std::span<const FileRow> rows(table->Rows().data() + first, size_t(last - first + 1));
+    QStyleOptionViewItem option;
+    initViewItemOption(&option);
+    for (int column = 0; column < header()->count(); ++column) {
+        if (!IsFittedColumn(column))
+            continue;
+        int width = 0;
+        if (column == kTypeColumn) {
+            // Types mix scripts, whose fallback fonts only the delegate measures right; a
+            // table has few of them.
+            for (size_t row : DistinctTypeRows(rows)) {
+                const QModelIndex index = table->index(first + int(row), column);
+                width =
+                    std::max(width, itemDelegateForIndex(index)->sizeHint(option, index).width());
+            }
+        } else {
+            // The delegate's margins around the text, taken from a row as it is drawn.
+            const QModelIndex sample = table->index(first, column);
+            const int margins = itemDelegateForIndex(sample)->sizeHint(option, sample).width() -
+                                option.fontMetrics.horizontalAdvance(sample.data().toString());
+            width = WidestShapedText(option.fontMetrics, rows, column) + margins;
+        }
+        if (width > header()->sectionSize(column))
+            header()->resizeSection(column, width);
+    }
 }
 
 void FileTableView::SortByColumn(int column) {
@@ -112,6 +194,26 @@ void FileTableView::RemoveSelectedRows() {
 void FileTableView::ShowRowMenu(Qt::MouseButton button, const QPoint& globalPos) {
     if (button == Qt::RightButton)
         my_mnu->popup(globalPos);
+}
+
+void FileTableView::ShowRowMenuAtCurrentRow() {
+    QRect row = visualRect(currentIndex());
+    if (!currentIndex().isValid() || !viewport()->rect().intersects(row))
+        row = QRect(viewport()->rect().topLeft(), QSize(1, 1));
+    my_mnu->popup(viewport()->mapToGlobal(QPoint(row.left() + row.height() / 2, row.bottom())));
+}
+
+bool FileTableView::ShowCellToolTip(const QPoint& position, const QPoint& globalPos) {
+    const QModelIndex index = indexAt(position);
+    if (!index.isValid())
+        return false;
+    QStyleOptionViewItem option;
+    initViewItemOption(&option);
+    const QRect cell = visualRect(index);
+    if (itemDelegateForIndex(index)->sizeHint(option, index).width() <= cell.width())
+        return false;
+    QToolTip::showText(globalPos, index.data().toString(), viewport(), cell);
+    return true;
 }
 
 bool FileTableView::edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) {
@@ -165,6 +267,45 @@ void FileTableView::mouseReleaseEvent(QMouseEvent* event) {
     QTreeView::mouseReleaseEvent(event);
     if (event->button() == Qt::LeftButton)
         Q_EMIT SelectionGestureEnded();
+}
+
+void FileTableView::keyPressEvent(QKeyEvent* event) {
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    const bool menuKey = (event->key() == Qt::Key_Menu && modifiers == Qt::NoModifier) ||
+                         (event->key() == Qt::Key_F10 && modifiers == Qt::ShiftModifier);
+    if (menuKey) {
+        ShowRowMenuAtCurrentRow();
+        event->accept();
+        return;
+    }
+    if (event->key() == Qt::Key_Delete && modifiers == Qt::NoModifier) {
+        // Out of the list only: the files stay on the disk.
+        RemoveSelectedRows();
+        event->accept();
+        return;
+    }
+    QTreeView::keyPressEvent(event);
+}
+
+bool FileTableView::viewportEvent(QEvent* event) {
+    if (event->type() == QEvent::ToolTip) {
+        const auto* help = static_cast<QHelpEvent*>(event);
+        // A tip of the model's own comes first.
+        if (!indexAt(help->pos()).data(Qt::ToolTipRole).isValid()) {
+            if (!ShowCellToolTip(help->pos(), help->globalPos())) {
+                QToolTip::hideText();
+                event->ignore();
+            }
+            return true;
+        }
+    }
+    return QTreeView::viewportEvent(event);
+}
+
+void FileTableView::changeEvent(QEvent* event) {
+    QTreeView::changeEvent(event);
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
+        FitColumnsToContents();
 }
 
 void FileTableView::keyReleaseEvent(QKeyEvent* event) {

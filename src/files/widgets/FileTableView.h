@@ -16,7 +16,10 @@ class NameEditDelegate;
 // Header clicks sort, clicks and key releases ask for the selection's summary, the right button
 // offers to take rows out of the list, selected rows are reordered by dragging them onto a row,
 // and a name is edited in place (F2 or a click on the selected row's name); the edited name is
-// handed on, and whoever renames the file says how the edit ended.
+// handed on, and whoever renames the file says how the edit ended. The Menu key and Shift+F10
+// open the row menu too, and Delete takes the selected rows out of the list. Sizes, types,
+// dates and numbers are as wide as their texts; the name columns share the rest of the width,
+// and a cell too narrow for its text shows it whole in a tooltip.
 class FileTableView : public QTreeView {
     Q_OBJECT
 
@@ -25,8 +28,11 @@ class FileTableView : public QTreeView {
     ~FileTableView() override;
 
     FileTableModel* TableModel() const;
+    void setModel(QAbstractItemModel* model) override;
 
     void SortByColumn(int column);
+    // Fits the size, type, date and number columns to the texts of every row.
+    void FitColumnsToContents();
     // Every row as one selection range; the tree view's own walks every row of the table.
     void selectAll() override;
     void RemoveSelectedRows();
@@ -60,7 +66,10 @@ class FileTableView : public QTreeView {
     bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
+    bool viewportEvent(QEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void startDrag(Qt::DropActions supportedActions) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dragMoveEvent(QDragMoveEvent* event) override;
@@ -70,6 +79,13 @@ class FileTableView : public QTreeView {
 
   private:
     void ShowRowMenu(Qt::MouseButton button, const QPoint& globalPos);
+    // The row menu by the keyboard: under the current row.
+    void ShowRowMenuAtCurrentRow();
+    // Widens the fitted columns where rows first to last need more room.
+    void WidenColumnsFor(int first, int last);
+    void StretchNameColumns();
+    // A cell whose text does not fit shows it whole in a tooltip; false when none is shown.
+    bool ShowCellToolTip(const QPoint& position, const QPoint& globalPos);
     // Marks the row under the pointer as the drop target and brings it fully into view.
     void FollowPointer(const QPoint& position);
     void SetDropHighlightRow(int row);
@@ -81,8 +97,9 @@ class FileTableView : public QTreeView {
     bool nameEditAbandoned_ = false;
     bool hadFocusBeforeRefill_ = false;
     NameEditDelegate* nameDelegate_ = nullptr;
-    QMenu* my_mnu = nullptr;        // the row menu ("メニュー")
-    QAction* mnu_delete = nullptr;  // takes the selected rows out of the list
+    QObject* modelWatch_ = nullptr;  // the context of the connections to the model
+    QMenu* my_mnu = nullptr;         // the row menu ("メニュー")
+    QAction* mnu_delete = nullptr;   // takes the selected rows out of the list
     bool pressOnSoleCurrentRow_ = false;
     bool isDragging_ = false;
     int dropHighlightRow_ = -1;
