@@ -24,9 +24,7 @@ miravel::StartRequest ReadCommandLine(int argc, char* argv[],
     std::error_code error;
     const std::string working = std::filesystem::current_path(error).string();
     const auto kindOf = [&fileSystem](const QString& path) {
-        if (fileSystem.FolderExists(path))
-            return miravel::PathKind::Folder;
-        return fileSystem.FileExists(path) ? miravel::PathKind::File : miravel::PathKind::Missing;
+        return miravel::KindOfPath(fileSystem, path);
     };
     return miravel::ReadStartRequest(
         arguments, miravel::DecodeFileName(working), kindOf,

@@ -4,6 +4,8 @@
 #include <QDir>
 #include <QSet>
 
+#include "platform/FileSystem.h"
+
 namespace miravel {
 
 namespace {
@@ -58,6 +60,39 @@ SplitPath SplitFilePath(const QString& path) {
 
 }  // namespace
 
+PathKind KindOfPath(const FileSystem& fileSystem, const QString& path) {
+    if (fileSystem.FolderExists(path))
+        return PathKind::Folder;
+    return fileSystem.FileExists(path) ? PathKind::File : PathKind::Missing;
+}
+
+StartRequest OpenRequestForPaths(const QStringList& arguments, const QString& workingFolder,
+                                 const std::function<PathKind(const QString&)>& kindOf) {
+    StartRequest request;
+    QSet<QString> selected;
+    for (const QString& argument : arguments) {
+        // An empty argument would otherwise name the working folder itself.
+        const QString path = argument.isEmpty()
+                                 ? QString()
+                                 : QDir::cleanPath(QDir(workingFolder).filePath(argument));
+        const PathKind kind = path.isEmpty() ? PathKind::Missing : kindOf(path);
+        if (kind == PathKind::Missing) {
+            request.missing << argument;
+            continue;
+        }
+        const SplitPath split = kind == PathKind::File ? SplitFilePath(path) : SplitPath{path, {}};
+        if (request.folder.isEmpty())
+            request.folder = split.folder;
+        if (split.folder != request.folder)
+            request.otherFolders << argument;
+        else if (kind == PathKind::File && !selected.contains(split.name)) {
+            selected.insert(split.name);
+            request.selectNames << split.name;
+        }
+    }
+    return request;
+}
+
 StartRequest ReadStartRequest(const QStringList& arguments, const QString& workingFolder,
                               const std::function<PathKind(const QString&)>& kindOf,
                               const QString& nameAndVersion) {
@@ -91,28 +126,7 @@ StartRequest ReadStartRequest(const QStringList& arguments, const QString& worki
         return request;
     }
 
-    QSet<QString> selected;
-    for (const QString& argument : parser.positionalArguments()) {
-        // An empty argument would otherwise name the working folder itself.
-        const QString path = argument.isEmpty()
-                                 ? QString()
-                                 : QDir::cleanPath(QDir(workingFolder).filePath(argument));
-        const PathKind kind = path.isEmpty() ? PathKind::Missing : kindOf(path);
-        if (kind == PathKind::Missing) {
-            request.missing << argument;
-            continue;
-        }
-        const SplitPath split = kind == PathKind::File ? SplitFilePath(path) : SplitPath{path, {}};
-        if (request.folder.isEmpty())
-            request.folder = split.folder;
-        if (split.folder != request.folder)
-            request.otherFolders << argument;
-        else if (kind == PathKind::File && !selected.contains(split.name)) {
-            selected.insert(split.name);
-            request.selectNames << split.name;
-        }
-    }
-    return request;
+    return OpenRequestForPaths(parser.positionalArguments(), workingFolder, kindOf);
 }
 
 QString StartRequestNotice(const StartRequest& request) {

@@ -6,7 +6,12 @@
 
 namespace miravel {
 
+class FileSystem;
+
 enum class PathKind { Missing, Folder, File };
+
+// What the path names on the disk.
+PathKind KindOfPath(const FileSystem& fileSystem, const QString& path);
 
 // What the command line asks of a start.
 struct StartRequest {
@@ -32,6 +37,12 @@ struct StartRequest {
 StartRequest ReadStartRequest(const QStringList& arguments, const QString& workingFolder,
                               const std::function<PathKind(const QString&)>& kindOf,
                               const QString& nameAndVersion);
+
+// What the paths ask to open, as the arguments of a start do: relative paths are taken from
+// workingFolder, and the first path that names a folder or a file decides the folder. Also used
+// for what a file manager drops onto the window.
+StartRequest OpenRequestForPaths(const QStringList& arguments, const QString& workingFolder,
+                                 const std::function<PathKind(const QString&)>& kindOf);
 
 // The message that tells the user which arguments were not opened; empty when all were.
 QString StartRequestNotice(const StartRequest& request);

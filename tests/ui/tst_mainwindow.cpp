@@ -1,13 +1,16 @@
 #include <QComboBox>
+#include <QDropEvent>
 #include <QFrame>
 #include <QHeaderView>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPushButton>
+#include <QStyleOptionViewItem>
 #include <QTabBar>
 #include <QTest>
-#include "files/widgets/FileTableView.h"
 
 #include "files/widgets/FileTableItemModel.h"
+#include "files/widgets/FileTableView.h"
 #include "files/widgets/FolderListWidget.h"
 #include "support/WindowHarness.h"
 
@@ -112,6 +115,67 @@ class MainWindowTest : public QObject {
         QCOMPARE(folders->Path(), data);
         QCOMPARE(harness.TableNames(), QStringList{"inner.txt"});
         QCOMPARE(window.StatusText(3), "「" + data + "」の選択したファイル");
+    }
+
+    void folderEntriesIndentByLevelInPixels() {
+        WindowHarness harness;
+        harness.folder.MakeFolder("data");
+        harness.folder.MakeFolder("データ");
+        MainWindow& window = harness.Open();
+        FolderListWidget* folders = window.FolderList();
+        const int level = int(harness.folder.path().split('/', Qt::SkipEmptyParts).size()) + 1;
+        QStyleOptionViewItem option;
+        option.initFrom(folders);
+        const auto hintWidth = [&](const QListWidgetItem* item) {
+            const QModelIndex index = folders->model()->index(folders->row(item), 0);
+            return folders->itemDelegate()->sizeHint(option, index).width();
+        };
+        for (const QString& name : {QString("data"), QString("データ")}) {
+            const QList<QListWidgetItem*> found = folders->findItems(name, Qt::MatchExactly);
+            QCOMPARE(found.size(), 1);
+            QListWidgetItem* item = found.first();
+            QCOMPARE(item->data(FolderListWidget::kLevelRole).toInt(), level);
+            const int indented = hintWidth(item);
+            item->setData(FolderListWidget::kLevelRole, 0);
+            QCOMPARE(indented - hintWidth(item), level * FolderListWidget::kLevelIndent);
+        }
+    }
+
+    // Dropped entries open as the same paths on the command line do.
+    void droppedFolderOrFilesOpenTheirFolder_data() {
+        QTest::addColumn<QStringList>("dropped");
+        QTest::addColumn<QStringList>("selected");
+        QTest::newRow("the folder")
+            << QStringList{"data"} << QStringList{"a.txt", "b.txt", "c.txt"};
+        QTest::newRow("files in it")
+            << QStringList{"data/c.txt", "data/a.txt"} << QStringList{"a.txt", "c.txt"};
+    }
+    void droppedFolderOrFilesOpenTheirFolder() {
+        QFETCH(QStringList, dropped);
+        WindowHarness harness;
+        harness.folder.MakeFolder("data");
+        for (const char* name : {"data/a.txt", "data/b.txt", "data/c.txt", "outer.txt"})
+            harness.folder.MakeFile(name);
+        MainWindow& window = harness.Open();
+        FolderListWidget* folders = window.FolderList();
+        QMimeData payload;
+        QList<QUrl> urls;
+        for (const QString& path : dropped)
+            urls << QUrl::fromLocalFile(harness.folder.FilePath(path));
+        payload.setUrls(urls);
+        const QPoint at = folders->viewport()->rect().center();
+        const Qt::DropActions offered = Qt::CopyAction | Qt::MoveAction;
+        QDragEnterEvent enter(at, offered, &payload, Qt::LeftButton, {});
+        QApplication::sendEvent(folders->viewport(), &enter);
+        QVERIFY(enter.isAccepted());
+        QDropEvent drop(at, offered, &payload, Qt::LeftButton, {});
+        QApplication::sendEvent(folders->viewport(), &drop);
+        QVERIFY(drop.isAccepted());
+        // Never a move: the file manager would take that as leave to delete the entries.
+        QCOMPARE(drop.dropAction(), Qt::CopyAction);
+        QCOMPARE(folders->Path(), harness.folder.FilePath("data"));
+        QCOMPARE(harness.TableNames(), (QStringList{"a.txt", "b.txt", "c.txt"}));
+        QTEST(harness.SelectedNames(), "selected");
     }
 };
 
