@@ -17,6 +17,7 @@
 
 #include "app/AppTexts.h"
 #include "app/SessionPrompts.h"
+#include "app/widgets/PathsOpener.h"
 #include "app/widgets/PersistedTexts.h"
 #include "app/widgets/StatusProgress.h"
 #include "files/FileTexts.h"
@@ -25,7 +26,6 @@
 #include "files/widgets/FileTableItemModel.h"
 #include "files/widgets/FileTableView.h"
 #include "files/widgets/FolderListWidget.h"
-#include "files/widgets/NamedRowsSelection.h"
 #include "files/widgets/SmallButton.h"
 #include "platform/FileSystem.h"
 #include "platform/MessageBoxes.h"
@@ -83,6 +83,9 @@ MainWindow::MainWindow(const MainWindowServices& services, QWidget* parent)
     outer->addWidget(Picture1);
     setCentralWidget(central);
     BuildStatusBar();
+    opener_ = new PathsOpener({session_, Drive1, ListView1, tableModel_, services_.fileSystem,
+                               services_.messages, caption_},
+                              this);
     SetTabOrder();
     Connect();
     StartUp();
@@ -126,10 +129,6 @@ QWidget* MainWindow::BuildTablePane(QWidget* parent) {
     ListView1->setModel(tableModel_);
     ListView1->setSelectionModel(session_->Selection());
     ListView1->header()->setSectionsClickable(true);
-    ListView1->header()->setStretchLastSection(false);
-    const int widths[kFileColumnCount] = {180, 70, 110, 130, 130, 44};
-    for (int column = 0; column < kFileColumnCount; ++column)
-        ListView1->setColumnWidth(column, widths[column]);
     right->addWidget(ListView1, 1);
     auto* buttons = new QHBoxLayout;
     Command4 =
@@ -202,6 +201,7 @@ void MainWindow::Connect() {
     connect(Drive1, &DriveBox::RootChosen, session, &FolderSession::OpenVolume);
     connect(Dir1, &FolderListWidget::PathChanged, session, &FolderSession::OpenFolder);
     connect(session, &FolderSession::FolderChanged, Dir1, &FolderListWidget::SetPath);
+    connect(Dir1, &FolderListWidget::PathsDropped, opener_, &PathsOpener::OpenPaths);
     connect(session, &FolderSession::FolderChanged, this, [this](const QString& folder) {
         SetStatusText(3, files_texts::FolderSelectionText(folder));
     });
@@ -270,24 +270,13 @@ void MainWindow::StartUp() {
             : StartFolder(settings_.folder, fallback, [this](const QString& path) {
                   return QDir::isAbsolutePath(path) && services_.fileSystem->FolderExists(path);
               });
-    // The start folder's volume is chosen without opening its root: the folder follows at once.
-    Drive1->ShowRootsFor(services_.fileSystem->DriveRoots(), folder);
-    session_->OpenFolder(folder);
+    opener_->Open(folder, request.selectNames, StartRequestNotice(request));
     FillPersistedTexts(this, settings_);
     // The delete example marks at once texts that a run would refuse.
     Frame6->ApplyRefusalMark();
 
     tableModel_->SetHeaderImage(kNameColumn, QStringLiteral("up"));
     ListView1->header()->moveSection(ListView1->header()->visualIndex(kNoColumn), 0);
-
-    if (!request.selectNames.isEmpty()) {
-        SelectNamedRows(*ListView1, *tableModel_, request.selectNames);
-        session_->ReportSelection();
-    }
-    // Told once the window is up, so that the box has the window behind it.
-    if (const QString notice = StartRequestNotice(request); !notice.isEmpty())
-        QTimer::singleShot(0, this,
-                           [this, notice] { services_.messages->Error(notice, caption_); });
 }
 
 QString MainWindow::StatusText(int panel) const {

@@ -25,6 +25,7 @@ class FileTableItemModel;
 class FileTableView;
 class FolderListWidget;
 class FolderSession;
+class PathsOpener;
 class ReplacePanel;
 class SerialPanel;
 class SessionPrompts;
@@ -69,6 +70,7 @@ class MainWindow : public QMainWindow {
 
     FolderSession* session_ = nullptr;
     SessionPrompts* prompts_ = nullptr;
+    PathsOpener* opener_ = nullptr;    // the folder and files named at start or dropped
     DriveBox* Drive1 = nullptr;        // mounted volumes' roots
     FolderListWidget* Dir1 = nullptr;  // the folder and its neighbours
     ConditionsPanel* conditions_ = nullptr;
