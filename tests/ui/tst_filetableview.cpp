@@ -12,6 +12,7 @@
 #include <QToolTip>
 
 #include "TableViewDriving.h"
+#include "files/FileTexts.h"
 #include "files/widgets/FileTableItemModel.h"
 #include "support/WindowHarness.h"
 
@@ -332,16 +333,24 @@ class FileTableViewTest : public QObject {
         QCOMPARE(window.TableModel()->LastSortColumn(), int(kNameColumn));
     }
 
+    void everyTextFitsItsColumnAndTheNamesTakeTheRest_data() {
+        QTest::addColumn<QList<int>>("widths");
+        QTest::newRow("wide") << QList<int>{1400};
+        QTest::newRow("narrowed again") << QList<int>{1400, 680};
+    }
     void everyTextFitsItsColumnAndTheNamesTakeTheRest() {
+        QFETCH(QList<int>, widths);
         WindowHarness harness;
         harness.folder.MakeFile("huge.mkv", 3221225472);  // 3,145,728KB
         harness.folder.MakeFile("mid.xlsx", 123904);      // 121KB
         harness.folder.MakeFile("small.txt", 1);
         harness.folder.SetModified("small.txt", QDateTime(QDate(2008, 8, 28), QTime(20, 8, 58)));
         MainWindow& window = harness.Open();
-        window.resize(1400, window.height());
         FileTableView& view = *window.TableView();
-        QTRY_VERIFY(view.width() > 900);
+        for (int width : widths) {
+            window.resize(width, window.height());
+            QTRY_COMPARE(window.width(), width);
+        }
         // The margins the style keeps on either side of an item's text.
         const int margin =
             view.style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, &view) + 1;
@@ -353,9 +362,17 @@ class FileTableViewTest : public QObject {
                          qPrintable(text));
             }
         }
-        // No gap after the last column and no scrolling sideways.
-        QCOMPARE(view.header()->length(), view.viewport()->width());
-        QCOMPARE(view.horizontalScrollBar()->maximum(), 0);
+        const int least = metrics.horizontalAdvance(files_texts::NameWidthSample.toString());
+        if (view.header()->length() > view.viewport()->width()) {
+            // No room left: the name keeps about its least width and the table scrolls sideways.
+            QVERIFY(view.columnWidth(kNameColumn) > least);
+            QVERIFY(view.columnWidth(kNameColumn) < 2 * least);
+        } else {
+            // No gap after the last column and no scrolling sideways.
+            QVERIFY(view.columnWidth(kNameColumn) > least);
+            QCOMPARE(view.header()->length(), view.viewport()->width());
+            QCOMPARE(view.horizontalScrollBar()->maximum(), 0);
+        }
     }
 
     void aNameCutShortShowsWholeInItsTooltip_data() {

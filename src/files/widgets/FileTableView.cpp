@@ -11,6 +11,7 @@
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyle>
 #include <QToolTip>
 #include <algorithm>
 #include <span>
@@ -40,6 +41,11 @@ FileTableView::FileTableView(QWidget* parent) : QTreeView(parent) {
     setSortingEnabled(false);
     header()->setSectionsClickable(true);
     header()->setStretchLastSection(false);
+    // A fitted column made wider or narrower by hand takes its width from the names.
+    connect(header(), &QHeaderView::sectionResized, this, [this](int column) {
+        if (IsFittedColumn(column))
+            ShareWidthAmongNameColumns();
+    });
     connect(header(), &QHeaderView::sectionClicked, this, &FileTableView::SortByColumn);
 
     nameDelegate_ = new NameEditDelegate(this);
@@ -99,22 +105,48 @@ void FileTableView::setModel(QAbstractItemModel* model) {
     FitColumnsToContents();
 }
 
-void FileTableView::StretchNameColumns() {
-    for (int column = 0; column < header()->count(); ++column)
-        header()->setSectionResizeMode(
-            column, IsFittedColumn(column) ? QHeaderView::Interactive : QHeaderView::Stretch);
+void FileTableView::ShareWidthAmongNameColumns() {
+    QHeaderView* columns = header();
+    int fitted = 0;
+    QList<int> names;
+    for (int column = 0; column < columns->count(); ++column) {
+        if (columns->isSectionHidden(column))
+            continue;
+        if (IsFittedColumn(column))
+            fitted += columns->sectionSize(column);
+        else
+            names << column;
+    }
+    if (names.isEmpty())
+        return;
+    QStyleOptionViewItem option;
+    initViewItemOption(&option);
+    const int textMargin = style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1;
+    const int least =
+        option.fontMetrics.horizontalAdvance(files_texts::NameWidthSample.toString()) +
+        option.decorationSize.width() + 4 * textMargin;
+    const int rest = viewport()->width() - fitted;
+    const int each = std::max(least, int(rest / names.size()));
+    // The pixels the division leaves go to the first columns, so the header ends at the edge.
+    qsizetype spare = std::max<qsizetype>(0, rest - each * names.size());
+    for (int column : names)
+        columns->resizeSection(column, each + (spare-- > 0 ? 1 : 0));
 }
 
 void FileTableView::FitColumnsToContents() {
     const FileTableModel* table = TableModel();
     if (!table)
         return;
-    StretchNameColumns();
     for (int column = 0; column < header()->count(); ++column) {
-        if (IsFittedColumn(column))
+        const bool fitted = IsFittedColumn(column);
+        // The names follow the window; only the fitted columns are sized by hand.
+        header()->setSectionResizeMode(column,
+                                       fitted ? QHeaderView::Interactive : QHeaderView::Fixed);
+        if (fitted)
             header()->resizeSection(column, header()->sectionSizeHint(column));
     }
     WidenColumnsFor(0, table->rowCount() - 1);
+    ShareWidthAmongNameColumns();
 }
 
 void FileTableView::WidenColumnsFor(int first, int last) {
@@ -288,6 +320,11 @@ void FileTableView::keyPressEvent(QKeyEvent* event) {
 }
 
 bool FileTableView::viewportEvent(QEvent* event) {
+    if (event->type() == QEvent::Resize) {
+        const bool handled = QTreeView::viewportEvent(event);
+        ShareWidthAmongNameColumns();
+        return handled;
+    }
     if (event->type() == QEvent::ToolTip) {
         const auto* help = static_cast<QHelpEvent*>(event);
         // A tip of the model's own comes first.

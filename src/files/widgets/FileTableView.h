@@ -83,7 +83,8 @@ class FileTableView : public QTreeView {
     void ShowRowMenuAtCurrentRow();
     // Widens the fitted columns where rows first to last need more room.
     void WidenColumnsFor(int first, int last);
-    void StretchNameColumns();
+    // The name columns share the width the fitted columns leave, each keeping a least width.
+    void ShareWidthAmongNameColumns();
     // A cell whose text does not fit shows it whole in a tooltip; false when none is shown.
     bool ShowCellToolTip(const QPoint& position, const QPoint& globalPos);
     // Marks the row under the pointer as the drop target and brings it fully into view.
