@@ -1,6 +1,9 @@
 #include <QApplication>
+#include <QFile>
 #include <QHeaderView>
 #include <QIcon>
+#include <QScreen>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include "files/FileTableModel.h"
@@ -17,16 +20,22 @@ class HighDpiTest : public QObject {
     Q_OBJECT
 
   private Q_SLOTS:
-    void WindowKeepsItsLogicalWidth();
+    void WindowKeepsItsLogicalWidthAndFitsTheScreen();
     void HeaderImagesHaveTheirOwnPixels_data();
     void HeaderImagesHaveTheirOwnPixels();
 };
 
-void HighDpiTest::WindowKeepsItsLogicalWidth() {
+// The screen is 1,400 by 1,000 device pixels: 700 by 500 logical ones.
+void HighDpiTest::WindowKeepsItsLogicalWidthAndFitsTheScreen() {
     WindowHarness harness;
     MainWindow& window = harness.Open();
     QCOMPARE(window.devicePixelRatio(), 2.0);
+    QCOMPARE(window.screen()->availableGeometry().size(), QSize(700, 500));
     QCOMPARE(window.width(), 680);
+    // Its title bar included, the window stays on the screen, and at its least size nothing
+    // overlaps: that size still fits.
+    QVERIFY2(window.height() <= 500 - 30, qPrintable(QString::number(window.height())));
+    QCOMPARE(window.minimumSize(), window.minimumSizeHint());
     const QPixmap shot = window.grab();
     QCOMPARE(shot.devicePixelRatio(), 2.0);
     QCOMPARE(shot.width(), 1360);
@@ -57,6 +66,14 @@ void HighDpiTest::HeaderImagesHaveTheirOwnPixels() {
 
 int main(int argc, char* argv[]) {
     qputenv("QT_SCALE_FACTOR", "2");
+    QTemporaryDir folder;
+    QFile screens(folder.filePath("screens.json"));
+    if (!screens.open(QIODevice::WriteOnly) ||
+        screens.write(R"({"screens": [{"name": "short", "x": 0, "y": 0, "width": 1400,
+                          "height": 1000, "logicalDpi": 96, "logicalBaseDpi": 96}]})") < 0)
+        return 1;
+    screens.close();
+    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + screens.fileName().toLocal8Bit());
     QApplication app(argc, argv);
     HighDpiTest test;
     return QTest::qExec(&test, argc, argv);

@@ -12,13 +12,13 @@
 #include <QStackedWidget>
 #include <QStatusBar>
 #include <QTabBar>
-#include <QTimer>
 #include <QVBoxLayout>
 
 #include "app/AppTexts.h"
 #include "app/SessionPrompts.h"
 #include "app/widgets/PathsOpener.h"
 #include "app/widgets/PersistedTexts.h"
+#include "app/widgets/ScreenFit.h"
 #include "app/widgets/StatusProgress.h"
 #include "files/FileTexts.h"
 #include "files/widgets/ConditionsPanel.h"
@@ -252,7 +252,7 @@ void MainWindow::Connect() {
 
 void MainWindow::StartUp() {
     setWindowTitle(caption_);
-    resize(kWindowWidthTwips * kLogicalDpi / kTwipsPerInch, 640);
+    FitToScreen(*this, QSize(kWindowWidthTwips * kLogicalDpi / kTwipsPerInch, 640));
     conditions_->ChooseFirstType();
     Frame5->cmbZero()->setCurrentIndex(0);
 
