@@ -6,17 +6,6 @@
 
 using namespace miravel;
 
-namespace {
-
-QPalette PaletteOf(const QColor& base, const QColor& text) {
-    QPalette palette;
-    palette.setColor(QPalette::Base, base);
-    palette.setColor(QPalette::Text, text);
-    return palette;
-}
-
-}  // namespace
-
 class WarningColoursTest : public QObject {
     Q_OBJECT
 
@@ -26,10 +15,7 @@ class WarningColoursTest : public QObject {
         QTest::addColumn<QColor>("b");
         QTest::addColumn<double>("ratio");
         QTest::newRow("black on white") << QColor(0, 0, 0) << QColor(255, 255, 255) << 21.0;
-        QTest::newRow("order does not matter") << QColor(255, 255, 255) << QColor(0, 0, 0) << 21.0;
         QTest::newRow("a colour on itself") << QColor(200, 30, 40) << QColor(200, 30, 40) << 1.0;
-        QTest::newRow("grey 777 on white")
-            << QColor(0x77, 0x77, 0x77) << QColor(255, 255, 255) << 4.48;
         QTest::newRow("white on the old fixed light red")
             << QColor(255, 255, 255) << QColor(255, 128, 128) << 2.43;
     }
@@ -53,20 +39,16 @@ class WarningColoursTest : public QObject {
     void refusedFieldsStayReadable() {
         QFETCH(QColor, base);
         QFETCH(QColor, text);
-        const QPalette refused = RefusedPalette(PaletteOf(base, text));
+        QPalette palette;
+        palette.setColor(QPalette::Base, base);
+        palette.setColor(QPalette::Text, text);
+        const QPalette refused = RefusedPalette(palette);
         const QColor fill = refused.color(QPalette::Base);
         const QColor ink = refused.color(QPalette::Text);
         QVERIFY2(ContrastRatio(fill, ink) >= 4.5, qPrintable(fill.name() + " / " + ink.name()));
         // Still a warning: red leads, and the box no longer looks like the others.
         QVERIFY(fill.red() > fill.green() && fill.red() > fill.blue());
         QVERIFY(fill != base);
-    }
-
-    void lightPalettesKeepTheFamiliarLightRed() {
-        const RefusedFieldColours colours =
-            RefusedColoursFor(PaletteOf(QColor(255, 255, 255), QColor(0, 0, 0)));
-        QCOMPARE(colours.base, QColor(255, 128, 128));
-        QCOMPARE(colours.text, QColor(0, 0, 0));
     }
 };
 

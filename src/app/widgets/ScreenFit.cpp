@@ -3,8 +3,6 @@
 #include <QScreen>
 #include <QWidget>
 
-#include "app/WindowSize.h"
-
 namespace miravel {
 
 namespace {
@@ -16,11 +14,12 @@ constexpr int kTitleBarAllowance = 32;
 }  // namespace
 
 void FitToScreen(QWidget& window, QSize wanted) {
-    const QScreen* screen = window.screen();
-    const QSize room =
-        screen ? screen->availableGeometry().adjusted(0, kTitleBarAllowance, 0, 0).size() : QSize();
     const QSize minimum = window.minimumSizeHint();
-    const QSize opening = OpeningWindowSize(wanted, minimum, room);
+    QSize opening = wanted.expandedTo(minimum);
+    // A screen smaller than the minimum wins: no part of the window opens off screen.
+    if (const QScreen* screen = window.screen())
+        opening = opening.boundedTo(
+            screen->availableGeometry().adjusted(0, kTitleBarAllowance, 0, 0).size());
     window.setMinimumSize(minimum.boundedTo(opening));
     window.resize(opening);
 }
