@@ -14,6 +14,7 @@
 #include <QTest>
 #include <memory>
 
+#include "rename/OperationTexts.h"
 #include "rename/PanelTexts.h"
 #include "support/WindowHarness.h"
 
@@ -153,9 +154,11 @@ void AccessibilityTest::EveryExampleIsReadWithItsLabel_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("label");
     const std::pair<const char*, QStringView> examples[] = {
-        {"Label30", ReplaceBeforeName}, {"Label28", ReplaceAfterName}, {"Label35", AddBeforeName},
-        {"Label33", AddAfterName},      {"Label37", ExampleName},      {"lblPre", AddAfterName},
-        {"Label31", ExampleName},       {"Label9", DeleteAfterName}};
+        {"Label30", ReplaceBeforeName}, {"Label28", ReplaceAfterName},
+        {"Label35", AddBeforeName},     {"Label33", AddAfterName},
+        {"Label37", ExampleName},       {"lblPre", AddAfterName},
+        {"Label31", ExampleName},       {"Label9", DeleteAfterName},
+        {"Label40", ConvertBeforeName}, {"Label41", ConvertAfterName}};
     for (const auto& [name, label] : examples)
         QTest::newRow(name) << QString(name) << label.toString();
 }
