@@ -67,7 +67,7 @@ void RunRenameBenchmarks(const BenchOptions& options, SampleFolders& folders,
         const PairedSamples samples = RunAlternating(
             options.Rounds(kFiles), reference,
             [&] {
-                const BatchRun run = session.PlanRun();
+                const BatchRun run = *session.PlanRun();
                 if (withRefill) {
                     session.ExecuteRun(run);
                     DrainEvents();

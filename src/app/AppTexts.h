@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringView>
 
+#include "rename/BatchRename.h"
+
 // The window's own texts, shared by the code and its tests.
 namespace miravel::app_texts {
 
@@ -23,6 +25,14 @@ inline QString RunFinishedText(qsizetype renamed, qsizetype failed) {
     if (failed > 0)
         text += RunFailed.toString().arg(failed);
     return text;
+}
+
+// Status panel 4 while the preview column holds a plan: the renames and the expected failures.
+inline constexpr QStringView PlanCounts = u"変更 %1件・失敗の見込み %2件";
+inline QString PlanCountsText(const BatchRun& run) {
+    if (run.problem || run.plan.selectedCount == 0)
+        return {};
+    return PlanCounts.toString().arg(run.plan.changes - run.plan.failures).arg(run.plan.failures);
 }
 
 }  // namespace miravel::app_texts

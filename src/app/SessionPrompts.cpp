@@ -19,7 +19,8 @@ SessionPrompts::SessionPrompts(FolderSession& session, MessageBoxes& messages, Q
 
 void SessionPrompts::Run(const OperationRequest& request) {
     session_.SetOperation(request);
-    const BatchRun run = session_.PlanRun();
+    const std::shared_ptr<const BatchRun> planned = session_.PlanRun();
+    const BatchRun& run = *planned;
     if (!ConfirmBatch(messages_, title_, run))
         return;
     ReportFailures(messages_, title_, session_.ExecuteRun(run));

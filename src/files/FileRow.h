@@ -7,7 +7,8 @@
 namespace miravel {
 
 // Columns in creation order; a column's sort key is its index here. "No" is shown leftmost
-// but keeps its index.
+// but keeps its index. The file columns come first; the preview column follows them, holds no
+// file's own data and does not sort.
 enum FileColumn : int {
     kNameColumn = 0,
     kSizeColumn = 1,
@@ -16,6 +17,8 @@ enum FileColumn : int {
     kRenewColumn = 4,
     kNoColumn = 5,
     kFileColumnCount = 6,
+    kPreviewColumn = 6,
+    kTableColumnCount = 7,
 };
 
 // Unique within the table and free of line feeds, which end each key of a drag's payload:

@@ -16,10 +16,14 @@ FileTableModel::FileTableModel(QObject* parent) : QAbstractTableModel(parent) {
 }
 
 QString FileTableModel::ColumnCaption(int column) {
+    if (column == kPreviewColumn)
+        return files_texts::PreviewCaption.toString();
     return files_texts::ColumnCaptions[column].toString();
 }
 
 QString FileTableModel::ColumnKey(int column) {
+    if (column < 0 || column >= kFileColumnCount)
+        return {};
     static const char* const kKeys[kFileColumnCount] = {"name", "size",  "type",
                                                         "make", "renew", "NO"};
     return QString::fromLatin1(kKeys[column]);
@@ -30,12 +34,14 @@ int FileTableModel::rowCount(const QModelIndex& parent) const {
 }
 
 int FileTableModel::columnCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : kFileColumnCount;
+    return parent.isValid() ? 0 : kTableColumnCount;
 }
 
 QVariant FileTableModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || index.row() >= rowCount())
         return {};
+    if (index.column() == kPreviewColumn)
+        return PreviewData(index.row(), role);
     const FileRow& row = Row(index.row());
     switch (role) {
         case Qt::DisplayRole:
@@ -50,11 +56,29 @@ QVariant FileTableModel::data(const QModelIndex& index, int role) const {
     }
 }
 
+QVariant FileTableModel::PreviewData(int row, int role) const {
+    if (!preview_)
+        return {};
+    switch (role) {
+        case Qt::DisplayRole:
+            return preview_->Cell(row).newName;
+        case Qt::ToolTipRole:
+        case Qt::AccessibleDescriptionRole:
+            return preview_->Cell(row).reason;
+        case kPreviewKindRole:
+            return int(preview_->Cell(row).kind);
+        default:
+            return {};
+    }
+}
+
 QVariant FileTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
-    if (orientation != Qt::Horizontal || section < 0 || section >= kFileColumnCount)
+    if (orientation != Qt::Horizontal || section < 0 || section >= kTableColumnCount)
         return {};
     if (role == Qt::DisplayRole)
         return ColumnCaption(section);
+    if (role == Qt::ToolTipRole && section == kPreviewColumn && preview_)
+        return preview_->Problem();
     if (role == Qt::TextAlignmentRole && section == kSizeColumn)
         return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
     return {};
@@ -230,6 +254,12 @@ void FileTableModel::RemoveRowsAt(std::vector<int> rows) {
         rows_.erase(rows_.begin() + run->first, rows_.begin() + run->second + 1);
         endRemoveRows();
     }
+}
+
+void FileTableModel::PreviewChanged() {
+    if (!rows_.empty())
+        Q_EMIT dataChanged(index(0, kPreviewColumn), index(rowCount() - 1, kPreviewColumn));
+    Q_EMIT headerDataChanged(Qt::Horizontal, kPreviewColumn, kPreviewColumn);
 }
 
 int FileTableModel::FindRowByKey(const QString& key) const {

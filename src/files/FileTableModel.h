@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "files/FileRow.h"
+#include "files/PreviewSource.h"
 #include "files/TableSort.h"
 
 namespace miravel {
@@ -14,6 +15,9 @@ class FileTableModel : public QAbstractTableModel {
     Q_OBJECT
 
   public:
+    // The preview column's kind of cell (a PreviewKind as int).
+    static constexpr int kPreviewKindRole = Qt::UserRole + 1;
+
     explicit FileTableModel(QObject* parent = nullptr);
 
     static QString ColumnCaption(int column);
@@ -56,6 +60,12 @@ class FileTableModel : public QAbstractTableModel {
     const FileRow& Row(int row) const { return rows_[static_cast<size_t>(row)]; }
     int FindRowByKey(const QString& key) const;
 
+    // The preview column's cells come from source (none: an empty column); the source lives
+    // longer than the table or is unset first.
+    void SetPreviewSource(const PreviewSource* source) { preview_ = source; }
+    // The source's cells or problem changed: the views ask again.
+    void PreviewChanged();
+
     int SortColumn() const { return sortColumn_; }
     Qt::SortOrder SortOrder() const { return sortOrder_; }
     // Re-sorts by the remembered column and order.
@@ -74,11 +84,13 @@ class FileTableModel : public QAbstractTableModel {
 
   private:
     void ApplySort(const SortChoice& choice);
+    QVariant PreviewData(int row, int role) const;
 
     int lastSortColumn_ = kNameColumn;
     int sortColumn_ = kNameColumn;
     Qt::SortOrder sortOrder_ = Qt::AscendingOrder;
     QString headerImages_[kFileColumnCount];
+    const PreviewSource* preview_ = nullptr;
 };
 
 }  // namespace miravel

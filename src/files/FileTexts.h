@@ -23,6 +23,7 @@ inline constexpr QStringView ColumnCaptions[] = {u"名前",   u"サイズ", u"�
                                                  u"作成日", u"更新日", u"No"};
 // The least a name column keeps when the other columns take the whole width.
 inline constexpr QStringView NameWidthSample = u"[第01話]資料.txt";
+inline constexpr QStringView PreviewCaption = u"変換後";
 inline constexpr QStringView MenuCaption = u"メニュー";
 inline constexpr QStringView RemoveFromListCaption = u"リストから削除(ファイルは削除されません)";
 

@@ -15,6 +15,7 @@ struct AddStringFields {
     QString text;  // the text to add
     Placement placement = Placement::Head;
     QString position;  // the position field, checked whatever the placement
+    bool operator==(const AddStringFields&) const = default;
 };
 
 // The first failing input check of an add run, as its error text.

@@ -16,6 +16,7 @@ struct DeleteFields {
     QString start;  // text before the number
     QString end;    // text after the number
     DeleteMode mode = DeleteMode::StringsAndNumber;
+    bool operator==(const DeleteFields&) const = default;
 };
 
 // The first failing input check of a delete run, as its error text.

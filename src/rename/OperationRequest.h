@@ -19,12 +19,14 @@ struct ReplaceFields {
     QString with;
     bool regex = false;       // the text to find is a regular expression
     bool replaceAll = false;  // every occurrence instead of the first
+    bool operator==(const ReplaceFields&) const = default;
 };
 
 // The conversion panel's two choices.
 struct ConvertFields {
     Conversion conversion = Conversion::Lower;
     ConversionScope scope = ConversionScope::BaseOnly;
+    bool operator==(const ConvertFields&) const = default;
 };
 
 // One operation with its panel's fields: what a panel asks to run.

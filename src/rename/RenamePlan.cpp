@@ -10,12 +10,18 @@ namespace miravel {
 
 namespace {
 
-// Who holds a name in the folder while the run is followed: a file that was there from the
-// start (-1) or the planned row that gave it the name.
+// Who holds a name in the folder while the run is followed: the planned row that gave it the
+// name (0 and up), or a file that was there from the start: -1, or -2 - i when planned row i
+// is that file, which a name freed further down the table needs to know.
 using Holders = QHash<QString, qsizetype>;
 constexpr qsizetype kFromTheStart = -1;
+constexpr qsizetype FromTheStartPlannedAt(qsizetype index) {
+    return -2 - index;
+}
 
-QString Reason(PlanMark mark) {
+}  // namespace
+
+QString PlanMarkReason(PlanMark mark) {
     switch (mark) {
         case PlanMark::UnusableName:
             return rename_texts::PlanUnusableName.toString();
@@ -36,6 +42,8 @@ QString Reason(PlanMark mark) {
     return {};
 }
 
+namespace {
+
 // A UTF-16 unit never takes more than three bytes, so short names need no encoding to know.
 bool TooLong(const QString& name) {
     return name.size() * 3 > kMaxNameBytes && EncodeFileName(name).size() > kMaxNameBytes;
@@ -51,22 +59,29 @@ RenamePlan PlanRenames(const QStringList& selectedNames, const NewNameFunction& 
 
     RenamePlan plan;
     plan.selectedCount = selectedNames.size();
-    // Where each selected file stands in the plan, to tell a name freed later in the table.
-    QHash<QString, qsizetype> planIndexOf;
-    planIndexOf.reserve(selectedNames.size());
     for (qsizetype index = 0; index < selectedNames.size(); ++index) {
         std::optional<QString> name = newName(selectedNames[index], qint64(index));
         if (!name)
             continue;
-        planIndexOf.insert(key(selectedNames[index]), qsizetype(plan.rows.size()));
         // Compared, shown and renamed as the bytes the disk will hold.
-        plan.rows.push_back({selectedNames[index], CanonicalFileName(*name), PlanMark::Renames});
+        plan.rows.push_back(
+            {selectedNames[index], CanonicalFileName(*name), PlanMark::Renames, index});
     }
 
+    // Each hash operation counts at a hundred thousand rows: every name is looked up once here
+    // and at most three times more below.
     Holders holders;
     holders.reserve(folder.names.size());
     for (const QString& name : folder.names)
         holders.insert(key(name), kFromTheStart);
+    std::vector<char> present(plan.rows.size(), 0);
+    for (size_t index = 0; index < plan.rows.size(); ++index) {
+        const auto holder = holders.find(key(plan.rows[index].oldName));
+        if (holder != holders.end()) {
+            *holder = FromTheStartPlannedAt(qsizetype(index));
+            present[index] = 1;
+        }
+    }
 
     // The checks come in the order in which the rename itself meets them, so the mark is the
     // failure the rename will report.
@@ -76,20 +91,21 @@ RenamePlan PlanRenames(const QStringList& selectedNames, const NewNameFunction& 
         const QString newKey = key(row.newName);
         if (!IsSafeBareName(row.newName) || !IsSafeBareName(row.oldName)) {
             row.mark = PlanMark::UnusableName;
-        } else if (!holders.contains(oldKey)) {
+        } else if (!present[size_t(index)]) {
             row.mark = PlanMark::Missing;
         } else if (row.newName == row.oldName) {
             row.mark = PlanMark::NothingToDo;
         } else if (TooLong(row.newName)) {
             row.mark = PlanMark::NameTooLong;
-        } else if (newKey != oldKey && holders.contains(newKey)) {
-            const qsizetype holder = holders.value(newKey);
-            const qsizetype freedAt = planIndexOf.value(newKey, kFromTheStart);
-            if (holder != kFromTheStart)
+        } else if (const auto found =
+                       newKey != oldKey ? holders.constFind(newKey) : holders.constEnd();
+                   found != holders.constEnd()) {
+            const qsizetype holder = *found;
+            if (holder >= 0)
                 row.mark = PlanMark::SameAsEarlierRow;
             else if (folder.sameFile && folder.sameFile(row.oldName, row.newName))
                 row.mark = PlanMark::NothingToDo;
-            else if (freedAt > index)
+            else if (holder < kFromTheStart && FromTheStartPlannedAt(holder) > index)
                 row.mark = PlanMark::NameTakenUntilLater;
             else
                 row.mark = PlanMark::NameTaken;
@@ -123,7 +139,7 @@ QString PlanDetails(const RenamePlan& plan) {
             lines << rename_texts::PlanUnchangedLine.toString().arg(row.oldName);
         else
             lines << rename_texts::PlanFailureLine.toString().arg(row.oldName, row.newName,
-                                                                  Reason(row.mark));
+                                                                  PlanMarkReason(row.mark));
     }
     return lines.join(u'\n');
 }

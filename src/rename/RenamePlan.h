@@ -47,6 +47,7 @@ struct PlannedRename {
     QString oldName;
     QString newName;
     PlanMark mark = PlanMark::Renames;
+    qsizetype selectedIndex = 0;  // among the selected rows in table order, from 0
     bool Fails() const { return mark != PlanMark::Renames && mark != PlanMark::NothingToDo; }
 };
 
@@ -63,6 +64,10 @@ struct RenamePlan {
 // rename of the run. Linear in the rows and entries.
 RenamePlan PlanRenames(const QStringList& selectedNames, const NewNameFunction& newName,
                        const FolderEntries& folder);
+
+// Why a row is expected to fail, as the confirmation and the preview tell it; empty for a
+// mark that does not fail.
+QString PlanMarkReason(PlanMark mark);
 
 // The confirmation's details: a line of counts, then one line per planned row.
 QString PlanDetails(const RenamePlan& plan);

@@ -16,11 +16,14 @@ std::optional<QString> ReplaceCheck(QStringView findText, QStringView replacemen
 
 std::optional<QString> ReplacedName(QStringView name, QStringView findText,
                                     QStringView replacement) {
-    if (findText.isEmpty() || !name.contains(findText, Qt::CaseInsensitive))
+    if (findText.isEmpty())
         return std::nullopt;
+    // The exact search first: where it finds the text the name holds it in any case too, and
+    // the slower search that ignores case is left for the other names.
     const qsizetype at = name.indexOf(findText);
     if (at < 0)
-        return name.toString();
+        return name.contains(findText, Qt::CaseInsensitive) ? std::optional(name.toString())
+                                                            : std::nullopt;
     return JoinTexts({name.left(at), replacement, name.mid(at + findText.size())});
 }
 

@@ -17,6 +17,7 @@ struct SerialFields {
     QString digitCount;  // text of the digit-count list
     Placement placement = Placement::Head;
     QString position;  // the position field, checked whatever the placement
+    bool operator==(const SerialFields&) const = default;
 };
 
 // The first failing input check of a serial run, as its error text.

@@ -10,8 +10,8 @@
 #include "platform/FileNameCodec.h"
 #include "platform/FileSystem.h"
 #include "platform/WorkProgress.h"
-#include "rename/FolderEntriesRead.h"
 #include "rename/InPlaceRename.h"
+#include "session/ActivePlan.h"
 #include "session/PhotoDates.h"
 
 namespace miravel {
@@ -24,6 +24,8 @@ FolderSession::FolderSession(FileSystem& fileSystem, FileTableModel* table, QObj
       photoDates_(new PhotoDates(this)) {
     table_->setParent(this);
     selection_ = new RowSelection(table_, this);
+    plan_ = new ActivePlan(fileSystem_, *this, selection_, this);
+    connect(plan_, &ActivePlan::PlanChanged, this, &FolderSession::PlanChanged);
 }
 
 FolderSession::~FolderSession() = default;
@@ -51,6 +53,7 @@ void FolderSession::OpenFolder(const QString& folder) {
         return;
     folder_ = normal;
     listing_.Open(folder_);
+    plan_->SetFolder(folder_);
     Fill();
     Q_EMIT FolderChanged(folder_);
 }
@@ -81,6 +84,7 @@ void FolderSession::Refill() {
 void FolderSession::Fill() {
     Q_EMIT FillStarting();
     photoDates_->Forget();
+    plan_->FolderReread();
     const std::vector<ListedFile>& files = listing_.Matching(pattern_);
     FileRowSources sources;
     sources.accepts = [this](QStringView created, QStringView modified) {
@@ -113,23 +117,19 @@ void FolderSession::ReportSelection() {
 }
 
 void FolderSession::SetOperation(const OperationRequest& request) {
-    operation_ = request;
+    plan_->SetOperation(request);
 }
 
-BatchRun FolderSession::PlanRun() const {
-    BatchRequest request;
-    request.operation = MakeBatchOperation(operation_);
-    request.folder = folder_;
-    request.selectedNames = SelectedNames();
-    // The folder's entries, and the rows' dates, are read only for a run that passed its checks
-    // and has rows.
-    if (!request.selectedNames.isEmpty() &&
-        !(request.operation.check && request.operation.check())) {
-        if (std::holds_alternative<AddStringFields>(operation_))
-            request.operation = MakeBatchOperation(operation_, SelectedRowDates());
-        request.entries = ReadFolderEntries(fileSystem_, folder_, request.selectedNames);
-    }
-    return PlanBatch(request);
+const OperationRequest& FolderSession::Operation() const {
+    return plan_->Operation();
+}
+
+std::shared_ptr<const BatchRun> FolderSession::PlanRun() {
+    return plan_->ForRun();
+}
+
+std::shared_ptr<const BatchRun> FolderSession::CurrentPlan() {
+    return plan_->Current();
 }
 
 RowDatesLookup FolderSession::SelectedRowDates() const {
@@ -140,7 +140,7 @@ RowDatesLookup FolderSession::SelectedRowDates() const {
         dates->insert(file.name, RowDates{file.created, file.modified, std::nullopt});
         names << file.name;
     }
-    if (NeedsDatesTaken(operation_)) {
+    if (NeedsDatesTaken(Operation())) {
         const auto taken = photoDates_->ReadNow(folder_, names, progress_);
         for (auto it = dates->begin(); it != dates->end(); ++it)
             it->taken = taken.value(it.key());
@@ -190,6 +190,7 @@ void FolderSession::RenameInPlace(int row, const QString& originalName, const QS
     const InPlaceRenameResult result =
         miravel::RenameInPlace(fileSystem_, folder, originalName, newName, editedRow);
     if (result.renamed) {
+        plan_->FolderReread();
         const bool couldUndo = undo_.CanUndo();
         undo_.Record(folder, fileSystem_.FolderIdentity(folder),
                      {RenamedNow(fileSystem_, folder, originalName, newName)});

@@ -3,6 +3,7 @@
 #include <QObject>
 #include <QString>
 #include <QStringList>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -19,6 +20,7 @@ class QItemSelectionModel;
 namespace miravel {
 
 class FileSystem;
+class ActivePlan;
 class FileTableModel;
 class PhotoDates;
 class RowSelection;
@@ -48,13 +50,19 @@ class FolderSession : public QObject {
     std::vector<int> SelectedRows() const;
     QStringList SelectedNames() const;
     bool CanUndo() const { return undo_.CanUndo(); }
-    const OperationRequest& Operation() const { return operation_; }
+    const OperationRequest& Operation() const;
     // The photos' dates taken of the folder's files, for what shows the date tokens.
     PhotoDates& DatesTaken() const { return *photoDates_; }
+    // The selected rows' dates for the date tokens, the photos' dates read when the operation
+    // needs them.
+    RowDatesLookup SelectedRowDates() const;
 
-    // The active operation planned on the selected rows against the folder as it now is. The
+    // The active operation planned on the selected rows against the folder as it now is: the
+    // plan the preview column shows, made again first when the folder's entries changed. The
     // confirmation shows this plan and ExecuteRun runs it.
-    BatchRun PlanRun() const;
+    std::shared_ptr<const BatchRun> PlanRun();
+    // The plan as the preview column shows it, made now when a change is pending.
+    std::shared_ptr<const BatchRun> CurrentPlan();
     // Renames as planned, keeps the renames for undo, shows the folder again when anything
     // was attempted, and tells RunFinished.
     BatchResult ExecuteRun(const BatchRun& run);
@@ -89,16 +97,17 @@ class FolderSession : public QObject {
     // An in-place rename ended; editOver false when it was refused before the row changed.
     void InPlaceRenameEnded(bool editOver);
     void InPlaceRenameRefused(const QString& text);
+    // The active operation was planned again, after a change of its fields, the selection,
+    // the rows or the folder.
+    void PlanChanged(const std::shared_ptr<const miravel::BatchRun>& run);
 
   private:
     void Fill();
-    // The selected rows' dates for the date tokens, the photos' dates read when the operation
-    // needs them.
-    RowDatesLookup SelectedRowDates() const;
 
     FileSystem& fileSystem_;
     FileTableModel* table_;
     RowSelection* selection_;
+    ActivePlan* plan_;
     WorkProgress* progress_ = nullptr;
     QString folder_;
     QString pattern_ = QStringLiteral("*.*");
@@ -106,7 +115,6 @@ class FolderSession : public QObject {
     FolderFiles listing_;
     TypeDescriptions types_;  // cached per extension across fills
     PhotoDates* photoDates_;
-    OperationRequest operation_;
     UndoHistory undo_;
 };
 

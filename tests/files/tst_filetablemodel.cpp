@@ -38,10 +38,10 @@ class FileTableModelTest : public QObject {
     void columnsHaveTheirCaptionsAndKeys() {
         FileTableModel model;
         QAbstractItemModelTester tester(&model);
-        const QStringList captions = {"名前", "サイズ", "種類", "作成日", "更新日", "No"};
-        const QStringList keys = {"name", "size", "type", "make", "renew", "NO"};
-        QCOMPARE(model.columnCount(), 6);
-        for (int column = 0; column < 6; ++column) {
+        const QStringList captions = {"名前", "サイズ", "種類", "作成日", "更新日", "No", "変換後"};
+        const QStringList keys = {"name", "size", "type", "make", "renew", "NO", ""};
+        QCOMPARE(model.columnCount(), 7);
+        for (int column = 0; column < 7; ++column) {
             QCOMPARE(model.headerData(column, Qt::Horizontal).toString(), captions[column]);
             QCOMPARE(FileTableModel::ColumnKey(column), keys[column]);
         }

@@ -148,7 +148,7 @@ class FolderSessionTest : public QObject {
         QSignalSpy finished(&f.session, &FolderSession::RunFinished);
         f.session.SetOperation(ReplaceFields{u"draft"_s, u"final"_s});
 
-        const BatchRun run = f.session.PlanRun();
+        const BatchRun run = *f.session.PlanRun();
         QCOMPARE(run.plan.rows.size(), size_t(2));
         QCOMPARE(run.plan.failures, 1);
         const BatchResult result = f.session.ExecuteRun(run);
@@ -177,7 +177,7 @@ class FolderSessionTest : public QObject {
         QSignalSpy fills(&f.session, &FolderSession::TableRefilled);
         f.session.SetOperation(ReplaceFields{u"zzz"_s, u"y"_s});
 
-        const BatchResult result = f.session.ExecuteRun(f.session.PlanRun());
+        const BatchResult result = f.session.ExecuteRun(*f.session.PlanRun());
 
         QVERIFY(!result.Attempted());
         QCOMPARE(fills.size(), 0);
@@ -243,7 +243,7 @@ class FolderSessionTest : public QObject {
         f.session.OpenFolder(f.folder.path());
         f.session.SetOperation(request);
 
-        const BatchRun run = f.session.PlanRun();
+        const BatchRun run = *f.session.PlanRun();
         QCOMPARE(run.problem.value_or(QString()).left(problem.size()), problem);
         QCOMPARE(run.problem.has_value(), !problem.isEmpty());
         if (!run.problem)

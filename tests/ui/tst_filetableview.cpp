@@ -14,6 +14,8 @@
 #include "TableViewDriving.h"
 #include "files/FileTexts.h"
 #include "files/widgets/FileTableItemModel.h"
+#include "files/widgets/PreviewDelegate.h"
+#include "platform/widgets/WarningColours.h"
 #include "support/WindowHarness.h"
 
 using namespace miravel;
@@ -67,6 +69,26 @@ class FileTableViewTest : public QObject {
     Q_OBJECT
 
   private Q_SLOTS:
+    // A failing new name reads on light and dark bases alike (WCAG: 4.5:1 for text).
+    void failingNamesReadOnLightAndDarkBases_data() {
+        QTest::addColumn<QColor>("base");
+        QTest::newRow("white") << QColor(Qt::white);
+        QTest::newRow("light grey") << QColor(0xEF, 0xEF, 0xEF);
+        QTest::newRow("dark grey") << QColor(0x2A, 0x2A, 0x2A);
+        QTest::newRow("black") << QColor(Qt::black);
+        QTest::newRow("dark blue") << QColor(0x1E, 0x23, 0x3A);
+    }
+    void failingNamesReadOnLightAndDarkBases() {
+        QFETCH(QColor, base);
+        QPalette palette;
+        palette.setColor(QPalette::Base, base);
+        const double contrast = ContrastRatio(PreviewFailureColour(palette), base);
+        QVERIFY2(contrast >= 4.5, qPrintable(QString::number(contrast)));
+        const QColor red = PreviewFailureColour(palette);
+        QVERIFY(red.hslHue() < 15 || red.hslHue() > 345);
+        QVERIFY(red.hslSaturation() > 200);
+    }
+
     void headerClicksSortAndShowTheirImages() {
         WindowHarness harness;
         harness.folder.MakeFile("a.txt", 1025);

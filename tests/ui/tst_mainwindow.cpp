@@ -60,6 +60,36 @@ class MainWindowTest : public QObject {
         }
     }
 
+    // The shown panel's fields reach the preview column and status panel 4 as they are typed;
+    // another tab shows its own operation.
+    void thePreviewColumnFollowsTheShownPanel() {
+        WindowHarness harness;
+        harness.folder.MakeFile("sample1.txt");
+        harness.folder.MakeFile("sample2.txt");
+        harness.folder.MakeFile("x2.txt");
+        MainWindow& window = harness.Open();
+        QHeaderView* header = window.TableView()->header();
+        QCOMPARE(header->visualIndex(kPreviewColumn), header->visualIndex(kNameColumn) + 1);
+        FileTableModel* table = window.TableModel();
+        const auto cell = [table](int row) { return table->index(row, kPreviewColumn).data(); };
+
+        auto* find = harness.Find<QLineEdit>("Text1");
+        find->setFocus();
+        QTest::keyClicks(find, "sample");
+        QTest::keyClicks(harness.Find<QLineEdit>("Text2"), "x");
+        QTRY_COMPARE(cell(0).toString(), QString("x1.txt"));
+        QCOMPARE(cell(1).toString(), QString("x2.txt"));
+        QCOMPARE(cell(2).toString(), QString());
+        QCOMPARE(window.StatusText(4), QString("変更 1件・失敗の見込み 1件"));
+
+        auto* tabs = harness.Find<QTabBar>("TabStrip1");
+        QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(1).center());  // empty text
+        QTRY_COMPARE(cell(0).toString(), QString());
+        QCOMPARE(table->headerData(kPreviewColumn, Qt::Horizontal, Qt::ToolTipRole).toString(),
+                 QString("文字列を入力して下さい。"));
+        QCOMPARE(window.StatusText(4), QString());
+    }
+
     void typingAPatternRefillsOnEveryKeystroke() {
         WindowHarness harness;
         harness.folder.MakeFile("one.txt");

@@ -9,13 +9,13 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QStackedWidget>
 #include <QStatusBar>
 #include <QTabBar>
 #include <QVBoxLayout>
 
 #include "app/AppTexts.h"
 #include "app/SessionPrompts.h"
+#include "app/widgets/OperationPanels.h"
 #include "app/widgets/PathsOpener.h"
 #include "app/widgets/PersistedTexts.h"
 #include "app/widgets/ScreenFit.h"
@@ -30,10 +30,7 @@
 #include "platform/FileSystem.h"
 #include "platform/MessageBoxes.h"
 #include "rename/RenameTexts.h"
-#include "rename/widgets/AddPanel.h"
-#include "rename/widgets/ConvertPanel.h"
 #include "rename/widgets/DeletePanel.h"
-#include "rename/widgets/ReplacePanel.h"
 #include "rename/widgets/SerialPanel.h"
 #include "session/FolderSession.h"
 #include "settings/SettingsSection.h"
@@ -155,19 +152,7 @@ void MainWindow::BuildOperations(QWidget* parent) {
     for (const QStringView caption : app_texts::TabCaptions)
         TabStrip1->addTab(caption.toString());
     TabStrip1->setExpanding(false);
-    Picture1 = new QStackedWidget(parent);
-    Picture1->setObjectName(QStringLiteral("Picture1"));
-    Picture1->setFrameShape(QFrame::StyledPanel);
-    Picture1->setContentsMargins(6, 6, 6, 6);
-    Frame3 = new ReplacePanel(Picture1);
-    Frame4 = new AddPanel(services_.messages, caption_, Picture1);
-    Frame5 = new SerialPanel(services_.messages, caption_, Picture1);
-    Frame6 = new DeletePanel(Picture1);
-    Frame7 = new ConvertPanel(Picture1);
-    for (QFrame* frame : std::initializer_list<QFrame*>{Frame3, Frame4, Frame5, Frame6, Frame7})
-        Picture1->addWidget(frame);
-    // The shown panel only decides the stack's height.
-    Picture1->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
+    Picture1 = new OperationPanels(services_.messages, caption_, parent);
 }
 
 void MainWindow::BuildStatusBar() {
@@ -176,11 +161,11 @@ void MainWindow::BuildStatusBar() {
     StatusBar1 = new QStatusBar(this);
     StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
     StatusBar1->setSizeGripEnabled(true);
-    for (int panel = 0; panel < 3; ++panel) {
+    for (int panel = 0; panel < kStatusPanels; ++panel) {
         statusPanels_[panel] = new QLabel(StatusBar1);
         statusPanels_[panel]->setObjectName(QStringLiteral("StatusPanel%1").arg(panel + 1));
-        statusPanels_[panel]->setMinimumWidth(panel < 2 ? 110 : 200);
-        StatusBar1->addWidget(statusPanels_[panel], panel < 2 ? 0 : 1);
+        statusPanels_[panel]->setMinimumWidth(panel == 2 ? 200 : 110);
+        StatusBar1->addWidget(statusPanels_[panel], panel == 2 ? 1 : 0);
     }
     setStatusBar(StatusBar1);
     progress_->AttachTo(StatusBar1);
@@ -212,14 +197,14 @@ void MainWindow::Connect() {
     connect(session, &FolderSession::FillStarting, ListView1, &FileTableView::BeginRefill);
     connect(session, &FolderSession::TableRefilled, ListView1, &FileTableView::EndRefill);
     connect(session, &FolderSession::TableRefilled, this, [this](const SelectionSummary& summary) {
-        Frame5->SetDigitsFromCount(summary.count);
+        Picture1->Serial()->SetDigitsFromCount(summary.count);
         SetStatusText(1, summary.countText);
         SetStatusText(2, summary.sizeText);
     });
     connect(session, &FolderSession::SelectionSummaryChanged, this,
             [this](const SelectionSummary& summary) {
                 SetStatusText(3, summary.placeText);
-                Frame5->SetDigitsFromCount(summary.count);
+                Picture1->Serial()->SetDigitsFromCount(summary.count);
                 SetStatusText(1, summary.countText);
                 SetStatusText(2, summary.sizeText);
             });
@@ -232,16 +217,17 @@ void MainWindow::Connect() {
     connect(session, &FolderSession::InPlaceRenameEnded, ListView1, &FileTableView::EndNameEdit);
 
     connect(TabStrip1, &QTabBar::currentChanged, Picture1, &QStackedWidget::setCurrentIndex);
-    connect(Frame3, &ReplacePanel::RunRequested, prompts_, &SessionPrompts::Run);
-    connect(Frame4, &AddPanel::RunRequested, prompts_, &SessionPrompts::Run);
-    connect(Frame5, &SerialPanel::RunRequested, prompts_, &SessionPrompts::Run);
-    connect(Frame6, &DeletePanel::RunRequested, prompts_, &SessionPrompts::Run);
-    connect(Frame7, &ConvertPanel::RunRequested, prompts_, &SessionPrompts::Run);
+    connect(Picture1, &OperationPanels::RequestChanged, session, &FolderSession::SetOperation);
+    connect(Picture1, &OperationPanels::RunRequested, prompts_, &SessionPrompts::Run);
     connect(session, &FolderSession::RunFinished, this, [this](const BatchResult& result) {
         StatusBar1->showMessage(app_texts::RunFinishedText(result.Count(RowOutcome::Kind::Renamed),
                                                            result.Count(RowOutcome::Kind::Failed)),
                                 kRunMessageMs);
     });
+    connect(session, &FolderSession::PlanChanged, this,
+            [this](const std::shared_ptr<const BatchRun>& run) {
+                SetStatusText(4, app_texts::PlanCountsText(*run));
+            });
     connect(cmdUndo, &QPushButton::clicked, prompts_, &SessionPrompts::Undo);
     connect(undoAction_, &QAction::triggered, prompts_, &SessionPrompts::Undo);
     connect(session, &FolderSession::UndoAvailable, cmdUndo, &QWidget::setEnabled);
@@ -254,7 +240,7 @@ void MainWindow::StartUp() {
     setWindowTitle(caption_);
     FitToScreen(*this, QSize(kWindowWidthTwips * kLogicalDpi / kTwipsPerInch, 640));
     conditions_->ChooseFirstType();
-    Frame5->cmbZero()->setCurrentIndex(0);
+    Picture1->Serial()->cmbZero()->setCurrentIndex(0);
 
     settingsSection_ = SettingsSectionForUser(services_.loginName, services_.userId);
     settingsFiles_ = SettingsFileLocation(services_.appFolder, services_.userConfigFolder);
@@ -273,10 +259,13 @@ void MainWindow::StartUp() {
     opener_->Open(folder, request.selectNames, StartRequestNotice(request));
     FillPersistedTexts(this, settings_);
     // The delete example marks at once texts that a run would refuse.
-    Frame6->ApplyRefusalMark();
+    Picture1->Delete()->ApplyRefusalMark();
+    session_->SetOperation(Picture1->CurrentRequest());
 
     tableModel_->SetHeaderImage(kNameColumn, QStringLiteral("up"));
-    ListView1->header()->moveSection(ListView1->header()->visualIndex(kNoColumn), 0);
+    QHeaderView* header = ListView1->header();
+    header->moveSection(header->visualIndex(kNoColumn), 0);
+    header->moveSection(header->visualIndex(kPreviewColumn), header->visualIndex(kNameColumn) + 1);
 }
 
 QString MainWindow::StatusText(int panel) const {

@@ -10,24 +10,19 @@
 class QAction;
 class QLabel;
 class QPushButton;
-class QStackedWidget;
 class QStatusBar;
 class QTabBar;
 
 namespace miravel {
 
-class AddPanel;
 class ConditionsPanel;
-class ConvertPanel;
-class DeletePanel;
 class DriveBox;
 class FileTableItemModel;
 class FileTableView;
 class FolderListWidget;
 class FolderSession;
+class OperationPanels;
 class PathsOpener;
-class ReplacePanel;
-class SerialPanel;
 class SessionPrompts;
 class StatusProgress;
 
@@ -44,7 +39,7 @@ class MainWindow : public QMainWindow {
     FileTableItemModel* TableModel() const { return tableModel_; }
     FileTableView* TableView() const { return ListView1; }
     FolderListWidget* FolderList() const { return Dir1; }
-    QString StatusText(int panel) const;  // panels 1 to 3
+    QString StatusText(int panel) const;  // panels 1 to 4
     const MainWindowServices& Services() const { return services_; }
     StatusProgress* Progress() const { return progress_; }
 
@@ -81,14 +76,10 @@ class MainWindow : public QMainWindow {
     QAction* undoAction_ = nullptr;   // the same by Ctrl+Z where no text box takes the key
     StatusProgress* progress_ = nullptr;
     QStatusBar* StatusBar1 = nullptr;
-    QLabel* statusPanels_[3] = {};
+    static constexpr int kStatusPanels = 4;
+    QLabel* statusPanels_[kStatusPanels] = {};
     QTabBar* TabStrip1 = nullptr;
-    QStackedWidget* Picture1 = nullptr;  // the operation panels, one shown per tab
-    ReplacePanel* Frame3 = nullptr;
-    AddPanel* Frame4 = nullptr;
-    SerialPanel* Frame5 = nullptr;
-    DeletePanel* Frame6 = nullptr;
-    ConvertPanel* Frame7 = nullptr;
+    OperationPanels* Picture1 = nullptr;  // the operation panels, one shown per tab
 };
 
 }  // namespace miravel

@@ -21,6 +21,7 @@
 #include "files/SelectedRows.h"
 #include "files/widgets/ColumnFit.h"
 #include "files/widgets/NameEditDelegate.h"
+#include "files/widgets/PreviewDelegate.h"
 
 namespace miravel {
 
@@ -54,6 +55,7 @@ FileTableView::FileTableView(QWidget* parent) : QTreeView(parent) {
         AfterNameEdit(index, text);
     };
     setItemDelegateForColumn(kNameColumn, nameDelegate_);
+    setItemDelegateForColumn(kPreviewColumn, new PreviewDelegate(this));
 
     my_mnu = new QMenu(files_texts::MenuCaption.toString(), this);
     my_mnu->setObjectName(QStringLiteral("my_mnu"));
@@ -72,6 +74,17 @@ std::vector<int> FileTableView::SelectedRows() const {
     if (!model() || !selectionModel())
         return {};
     return SelectedRowsInOrder(selectionModel()->selection(), model()->rowCount());
+}
+
+void FileTableView::dataChanged(const QModelIndex& topLeft, const QModelIndex& bottomRight,
+                                const QList<int>& roles) {
+    // A new plan changes the whole preview column: only the rows shown need drawing again,
+    // and the tree view would otherwise visit every row of the range for its height.
+    if (topLeft.column() == kPreviewColumn && bottomRight.column() == kPreviewColumn) {
+        viewport()->update();
+        return;
+    }
+    QTreeView::dataChanged(topLeft, bottomRight, roles);
 }
 
 void FileTableView::ScrollCurrentRowIntoView() {
@@ -244,7 +257,11 @@ bool FileTableView::ShowCellToolTip(const QPoint& position, const QPoint& global
     const QRect cell = visualRect(index);
     if (itemDelegateForIndex(index)->sizeHint(option, index).width() <= cell.width())
         return false;
-    QToolTip::showText(globalPos, index.data().toString(), viewport(), cell);
+    // A cell's own tooltip (why a new name would fail) follows its whole text.
+    QString text = index.data().toString();
+    if (const QString own = index.data(Qt::ToolTipRole).toString(); !own.isEmpty())
+        text += u'\n' + own;
+    QToolTip::showText(globalPos, text, viewport(), cell);
     return true;
 }
 

@@ -28,7 +28,7 @@ constexpr int kPositionMaxLength = 3;
 }  // namespace
 
 AddPanel::AddPanel(MessageBoxes* messages, const QString& title, QWidget* parent)
-    : QFrame(parent), Option1_(new QButtonGroup(this)) {
+    : OperationPanel(parent), Option1_(new QButtonGroup(this)) {
     setObjectName(QStringLiteral("Frame4"));
     setAccessibleName(rename_texts::AddPanelName.toString());
 
@@ -130,11 +130,16 @@ AddPanel::AddPanel(MessageBoxes* messages, const QString& title, QWidget* parent
 
     // Programmatic choices count like clicks, as the example must always match the choice.
     connect(Option1_, &QButtonGroup::idToggled, this, [this](int, bool checked) {
-        if (checked)
+        if (checked) {
             UpdateAddPreview();
+            ReportChange();
+        }
     });
-    connect(Text3_, &QLineEdit::textChanged, this, [this] { UpdateAddPreview(); });
-    connect(txtST_, &QLineEdit::textChanged, this, [this] { UpdateAddPreview(); });
+    for (QLineEdit* box : {Text3_, txtST_})
+        connect(box, &QLineEdit::textChanged, this, [this] {
+            UpdateAddPreview();
+            ReportChange();
+        });
     connect(Command2_, &QPushButton::clicked, this, [this] { RunAdd(); });
 
     UpdateAddPreview();

@@ -1,9 +1,7 @@
 #pragma once
 
-#include <QFrame>
-
 #include "rename/NameInsertion.h"
-#include "rename/OperationRequest.h"
+#include "rename/widgets/OperationPanel.h"
 
 class QButtonGroup;
 class QLabel;
@@ -21,7 +19,7 @@ class LeaveCheck;
 // The add string panel (Frame4): a text at the head, the tail of the base name or after a
 // number of characters. The placement group Option1 is three radio buttons named Option1_0 to
 // Option1_2 after their index, which is also their id in the group and the Placement value.
-class AddPanel : public QFrame {
+class AddPanel : public OperationPanel {
     Q_OBJECT
 
   public:
@@ -31,15 +29,10 @@ class AddPanel : public QFrame {
     QLineEdit* Text3() const { return Text3_; }  // the text to add
     QLineEdit* txtST() const { return txtST_; }  // characters before the text under "指定"
 
-    // The panel's fields as they stand.
-    OperationRequest CurrentRequest() const;
+    OperationRequest CurrentRequest() const override;
 
     // Rebuilds the after-example and enables the position box only under "指定".
     void UpdateAddPreview();
-
-  Q_SIGNALS:
-    // The run button was pressed on fields that may run.
-    void RunRequested(const miravel::OperationRequest& request);
 
   private:
     void RunAdd();

@@ -42,7 +42,7 @@ QList<QRadioButton*> AddChoices(QFrame* frame, const QString& prefix,
 }  // namespace
 
 ConvertPanel::ConvertPanel(QWidget* parent)
-    : QFrame(parent), Option4_(new QButtonGroup(this)), Option5_(new QButtonGroup(this)) {
+    : OperationPanel(parent), Option4_(new QButtonGroup(this)), Option5_(new QButtonGroup(this)) {
     using namespace rename_texts;
     setObjectName(QStringLiteral("Frame7"));
     setAccessibleName(ConvertPanelName.toString());
@@ -105,8 +105,10 @@ ConvertPanel::ConvertPanel(QWidget* parent)
     // Programmatic choices count like clicks, as the example must always match the choice.
     for (QButtonGroup* group : {Option4_, Option5_}) {
         connect(group, &QButtonGroup::idToggled, this, [this](int, bool checked) {
-            if (checked)
+            if (checked) {
                 UpdateConvertPreview();
+                ReportChange();
+            }
         });
     }
     connect(Command8_, &QPushButton::clicked, this,

@@ -1,9 +1,7 @@
 #pragma once
 
-#include <QFrame>
-
 #include "rename/ConvertOperation.h"
-#include "rename/OperationRequest.h"
+#include "rename/widgets/OperationPanel.h"
 
 class QButtonGroup;
 class QLabel;
@@ -15,18 +13,13 @@ namespace miravel {
 // name alone or with its extension, with an example of the chosen conversion. The choices are
 // the option groups Option4 (the conversion, Option4_0 to Option4_4) and Option5 (the scope,
 // Option5_0 and Option5_1), each button's index its id and its enum value.
-class ConvertPanel : public QFrame {
+class ConvertPanel : public OperationPanel {
     Q_OBJECT
 
   public:
     explicit ConvertPanel(QWidget* parent = nullptr);
 
-    // The panel's fields as they stand.
-    OperationRequest CurrentRequest() const;
-
-  Q_SIGNALS:
-    // The run button was pressed.
-    void RunRequested(const miravel::OperationRequest& request);
+    OperationRequest CurrentRequest() const override;
 
   private:
     ConvertFields Fields() const;

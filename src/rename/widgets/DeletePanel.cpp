@@ -15,7 +15,7 @@
 
 namespace miravel {
 
-DeletePanel::DeletePanel(QWidget* parent) : QFrame(parent) {
+DeletePanel::DeletePanel(QWidget* parent) : OperationPanel(parent) {
     setObjectName(QStringLiteral("Frame6"));
     setAccessibleName(rename_texts::DeletePanelName.toString());
     BuildControls();
@@ -23,6 +23,13 @@ DeletePanel::DeletePanel(QWidget* parent) : QFrame(parent) {
     connect(Option3, &QButtonGroup::idClicked, this, [this] { UpdateDeletePreview(); });
     for (QLineEdit* box : {Text7_, Text8_})
         connect(box, &QLineEdit::textChanged, this, [this] { UpdateDeletePreview(); });
+    // Told apart from the examples, which follow clicks only.
+    connect(Option3, &QButtonGroup::idToggled, this, [this](int, bool checked) {
+        if (checked)
+            ReportChange();
+    });
+    for (QLineEdit* box : {Text7_, Text8_})
+        connect(box, &QLineEdit::textChanged, this, [this] { ReportChange(); });
     connect(Command7, &QPushButton::clicked, this, [this] { Q_EMIT RunRequested(Fields()); });
 }
 

@@ -1,9 +1,7 @@
 #pragma once
 
-#include <QFrame>
-
 #include "rename/DeleteNumberedOperation.h"
-#include "rename/OperationRequest.h"
+#include "rename/widgets/OperationPanel.h"
 
 class QButtonGroup;
 class QLabel;
@@ -13,7 +11,7 @@ class QPushButton;
 namespace miravel {
 
 // The delete numbered string panel (Frame6): markers such as [第9話].
-class DeletePanel : public QFrame {
+class DeletePanel : public OperationPanel {
     Q_OBJECT
 
   public:
@@ -25,16 +23,13 @@ class DeletePanel : public QFrame {
 
     // The panel's fields as they stand.
     DeleteFields Fields() const;
+    OperationRequest CurrentRequest() const override { return Fields(); }
     // Rebuilds both examples and strikes the after-example through while a run would refuse
     // the fields.
     void UpdateDeletePreview();
     // Only the strike-through of the after-example, for fields that were loaded without a
     // rebuild (the examples keep their texts unless the fields are refused).
     void ApplyRefusalMark();
-
-  Q_SIGNALS:
-    // The run button was pressed on fields that may run.
-    void RunRequested(const miravel::OperationRequest& request);
 
   private:
     void BuildControls();

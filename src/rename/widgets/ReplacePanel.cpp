@@ -16,7 +16,7 @@
 
 namespace miravel {
 
-ReplacePanel::ReplacePanel(QWidget* parent) : QFrame(parent) {
+ReplacePanel::ReplacePanel(QWidget* parent) : OperationPanel(parent) {
     setObjectName(QStringLiteral("Frame3"));
     setAccessibleName(rename_texts::ReplaceCaption.toString());
 
@@ -90,7 +90,12 @@ ReplacePanel::ReplacePanel(QWidget* parent) : QFrame(parent) {
             [this](const QString& text) { ShowExample(Label30_, ReplacePreviewText(text)); });
     connect(Text2_, &QLineEdit::textChanged, this,
             [this](const QString& text) { ShowExample(Label28_, ReplacePreviewText(text)); });
-    connect(Command1_, &QPushButton::clicked, this, [this] { RunReplace(); });
+    for (QLineEdit* box : {Text1_, Text2_})
+        connect(box, &QLineEdit::textChanged, this, [this] { ReportChange(); });
+    for (QCheckBox* box : {chkRegex_, chkReplaceAll_})
+        connect(box, &QCheckBox::toggled, this, [this] { ReportChange(); });
+    connect(Command1_, &QPushButton::clicked, this,
+            [this] { Q_EMIT RunRequested(CurrentRequest()); });
 
     Text1_->setText(QStringLiteral("sample"));
 }
@@ -98,10 +103,6 @@ ReplacePanel::ReplacePanel(QWidget* parent) : QFrame(parent) {
 OperationRequest ReplacePanel::CurrentRequest() const {
     return ReplaceFields{Text1_->text(), Text2_->text(), chkRegex_->isChecked(),
                          chkReplaceAll_->isChecked()};
-}
-
-void ReplacePanel::RunReplace() {
-    Q_EMIT RunRequested(CurrentRequest());
 }
 
 }  // namespace miravel

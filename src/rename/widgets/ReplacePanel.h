@@ -1,8 +1,6 @@
 #pragma once
 
-#include <QFrame>
-
-#include "rename/OperationRequest.h"
+#include "rename/widgets/OperationPanel.h"
 
 class QCheckBox;
 class QLabel;
@@ -13,7 +11,7 @@ namespace miravel {
 
 // The replace panel (Frame3): the first occurrence of a text in the selected names, or every
 // one, the text plain or a pattern, with live examples of both texts.
-class ReplacePanel : public QFrame {
+class ReplacePanel : public OperationPanel {
     Q_OBJECT
 
   public:
@@ -24,16 +22,9 @@ class ReplacePanel : public QFrame {
     QCheckBox* chkRegex() const { return chkRegex_; }
     QCheckBox* chkReplaceAll() const { return chkReplaceAll_; }
 
-    // The panel's fields as they stand.
-    OperationRequest CurrentRequest() const;
-
-  Q_SIGNALS:
-    // The run button was pressed on fields that may run.
-    void RunRequested(const miravel::OperationRequest& request);
+    OperationRequest CurrentRequest() const override;
 
   private:
-    void RunReplace();
-
     QLineEdit* Text1_;
     QLineEdit* Text2_;
     QPushButton* Command1_;     // runs the replace

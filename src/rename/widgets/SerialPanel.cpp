@@ -20,7 +20,7 @@
 namespace miravel {
 
 SerialPanel::SerialPanel(MessageBoxes* messages, const QString& title, QWidget* parent)
-    : QFrame(parent), cmbZero_(new QComboBox(this)) {
+    : OperationPanel(parent), cmbZero_(new QComboBox(this)) {
     setObjectName(QStringLiteral("Frame5"));
     setAccessibleName(rename_texts::SerialPanelName.toString());
     BuildControls();
@@ -32,6 +32,14 @@ SerialPanel::SerialPanel(MessageBoxes* messages, const QString& title, QWidget* 
     connect(Option2, &QButtonGroup::idClicked, this, [this] { UpdateSerialPreview(); });
     for (QLineEdit* box : {Text4_, Text5, Text6_, txtST2})
         connect(box, &QLineEdit::textChanged, this, [this] { UpdateSerialPreview(); });
+    // Told apart from the example, which follows clicks only.
+    connect(cmbZero_, &QComboBox::currentIndexChanged, this, [this] { ReportChange(); });
+    connect(Option2, &QButtonGroup::idToggled, this, [this](int, bool checked) {
+        if (checked)
+            ReportChange();
+    });
+    for (QLineEdit* box : {Text4_, Text5, Text6_, txtST2})
+        connect(box, &QLineEdit::textChanged, this, [this] { ReportChange(); });
     connect(Command3, &QPushButton::clicked, this, [this] { Run(); });
 }
 

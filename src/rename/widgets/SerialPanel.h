@@ -1,9 +1,7 @@
 #pragma once
 
-#include <QFrame>
-
-#include "rename/OperationRequest.h"
 #include "rename/SerialOperation.h"
+#include "rename/widgets/OperationPanel.h"
 
 class QButtonGroup;
 class QComboBox;
@@ -18,7 +16,7 @@ class MessageBoxes;
 class LeaveCheck;
 
 // The add serial number panel (Frame5): zero-padded numbers in table order.
-class SerialPanel : public QFrame {
+class SerialPanel : public OperationPanel {
     Q_OBJECT
 
   public:
@@ -33,14 +31,11 @@ class SerialPanel : public QFrame {
 
     // The panel's fields as they stand.
     SerialFields Fields() const;
+    OperationRequest CurrentRequest() const override { return Fields(); }
     // Rebuilds the after-example and its tooltip, and enables the position box for "指定".
     void UpdateSerialPreview();
     // Selects the zero-padding entry equal to the digit count of count (the last when none).
     void SetDigitsFromCount(qint64 count);
-
-  Q_SIGNALS:
-    // The run button was pressed on fields that may run.
-    void RunRequested(const miravel::OperationRequest& request);
 
   private:
     void BuildControls();

@@ -1,0 +1,169 @@
+#include "session/ActivePlan.h"
+
+#include "files/FileTableModel.h"
+#include "files/RowSelection.h"
+#include "rename/FolderEntriesRead.h"
+#include "session/FolderSession.h"
+
+namespace miravel {
+
+namespace {
+
+PreviewKind KindOf(PlanMark mark) {
+    switch (mark) {
+        case PlanMark::Renames:
+            return PreviewKind::Renames;
+        case PlanMark::NothingToDo:
+            return PreviewKind::Unchanged;
+        default:
+            return PreviewKind::Fails;
+    }
+}
+
+}  // namespace
+
+ActivePlan::ActivePlan(FileSystem& fileSystem, const FolderSession& session,
+                       RowSelection* selection, QObject* parent)
+    : QObject(parent),
+      fileSystem_(fileSystem),
+      session_(session),
+      table_(session.Table()),
+      selection_(selection),
+      run_(std::make_shared<BatchRun>()) {
+    replan_.setSingleShot(true);
+    replan_.setInterval(0);
+    connect(&replan_, &QTimer::timeout, this, [this] { Current(); });
+
+    connect(table_, &QAbstractItemModel::modelReset, this, [this] {
+        planRowOf_.assign(size_t(table_->rowCount()), -1);
+        MarkStale();
+    });
+    connect(table_, &FileTableModel::RowsPermuted, this, [this](const std::vector<int>& to) {
+        std::vector<qint32> moved(planRowOf_.size(), -1);
+        for (size_t row = 0; row < to.size() && row < planRowOf_.size(); ++row)
+            moved[size_t(to[row])] = planRowOf_[row];
+        planRowOf_ = std::move(moved);
+    });
+    connect(table_, &QAbstractItemModel::layoutChanged, this, &ActivePlan::MarkStale);
+    connect(table_, &QAbstractItemModel::rowsRemoved, this,
+            [this](const QModelIndex&, int first, int last) {
+                planRowOf_.erase(planRowOf_.begin() + first, planRowOf_.begin() + last + 1);
+                MarkStale();
+            });
+    connect(table_, &QAbstractItemModel::rowsInserted, this,
+            [this](const QModelIndex&, int first, int last) {
+                planRowOf_.insert(planRowOf_.begin() + first, size_t(last - first + 1), -1);
+                // A row comes in only for a file that appeared in the folder.
+                FolderReread();
+            });
+    // The preview column's own changes are no change of the rows.
+    connect(table_, &QAbstractItemModel::dataChanged, this,
+            [this](const QModelIndex& topLeft, const QModelIndex&) {
+                if (topLeft.column() != kPreviewColumn)
+                    MarkStale();
+            });
+    connect(selection_->Model(), &QItemSelectionModel::selectionChanged, this,
+            &ActivePlan::MarkStale);
+    table_->SetPreviewSource(this);
+}
+
+ActivePlan::~ActivePlan() {
+    if (table_)
+        table_->SetPreviewSource(nullptr);
+}
+
+QStringList ActivePlan::TableNames() const {
+    QStringList names;
+    names.reserve(table_->rowCount());
+    for (const FileRow& row : table_->Rows())
+        names << row.name;
+    return names;
+}
+
+void ActivePlan::SetFolder(const QString& folder) {
+    folder_ = folder;
+    FolderReread();
+}
+
+void ActivePlan::FolderReread() {
+    entriesRead_ = false;
+    MarkStale();
+}
+
+void ActivePlan::SetOperation(const OperationRequest& request) {
+    if (request == operation_)
+        return;
+    operation_ = request;
+    MarkStale();
+}
+
+void ActivePlan::MarkStale() {
+    stale_ = true;
+    if (!replan_.isActive())
+        replan_.start();
+}
+
+std::shared_ptr<const BatchRun> ActivePlan::Current() {
+    if (stale_)
+        MakePlan();
+    return run_;
+}
+
+std::shared_ptr<const BatchRun> ActivePlan::ForRun() {
+    const std::shared_ptr<const BatchRun> run = Current();
+    if (run->problem || run->plan.selectedCount == 0)
+        return run;
+    FolderEntries entries = ReadFolderEntries(fileSystem_, folder_, TableNames());
+    if (entries.names != entries_.names || entries.ignoresCase != entries_.ignoresCase) {
+        entries_ = std::move(entries);
+        stale_ = true;
+    }
+    return Current();
+}
+
+void ActivePlan::MakePlan() {
+    stale_ = false;
+    replan_.stop();
+    BatchRequest request;
+    request.operation = MakeBatchOperation(operation_);
+    request.folder = folder_;
+    const std::vector<int> rows = selection_->Rows();
+    request.selectedNames.reserve(qsizetype(rows.size()));
+    for (int row : rows)
+        request.selectedNames << table_->Row(row).name;
+    // The folder's entries are read only for a plan that passed its checks and has rows.
+    const bool checked = !request.operation.check || !request.operation.check();
+    if (!rows.empty() && checked) {
+        if (std::holds_alternative<AddStringFields>(operation_))
+            request.operation = MakeBatchOperation(operation_, session_.SelectedRowDates());
+        if (!entriesRead_) {
+            entries_ = ReadFolderEntries(fileSystem_, folder_, TableNames());
+            entriesRead_ = true;
+        }
+        request.entries = entries_;
+    }
+    auto run = std::make_shared<BatchRun>(PlanBatch(request));
+    planRowOf_.assign(size_t(table_->rowCount()), -1);
+    for (size_t at = 0; at < run->plan.rows.size(); ++at)
+        planRowOf_[size_t(rows[size_t(run->plan.rows[at].selectedIndex)])] = qint32(at);
+    run_ = std::move(run);
+    table_->PreviewChanged();
+    Q_EMIT PlanChanged(run_);
+}
+
+PreviewCell ActivePlan::Cell(int row) const {
+    PreviewCell cell;
+    if (row < 0 || size_t(row) >= planRowOf_.size() || planRowOf_[size_t(row)] < 0)
+        return cell;
+    const PlannedRename& planned = run_->plan.rows[size_t(planRowOf_[size_t(row)])];
+    cell.kind = KindOf(planned.mark);
+    cell.newName = planned.newName;
+    cell.reason = PlanMarkReason(planned.mark);
+    return cell;
+}
+
+QString ActivePlan::Problem() const {
+    return run_->problem.value_or(QString());
+}
+
+}  // namespace miravel
