@@ -18,6 +18,9 @@ void RunStartupBenchmark(const BenchOptions& options, SampleFolders& folders,
 // photos' dates taken.
 void RunOperationBenchmarks(const BenchOptions& options, BenchResults& results);
 void RunPhotoDateBenchmark(const BenchOptions& options, BenchResults& results);
+// The preview column after a keystroke in a panel, at 10,000 and 100,000 rows.
+void RunPreviewBenchmarks(const BenchOptions& options, SampleFolders& folders,
+                          BenchResults& results);
 
 // The far side of the memory and start-up measurements, in a process of its own.
 int RunMemoryChild(const QString& folder, const QString& emptyFolder);

@@ -50,6 +50,8 @@ int main(int argc, char* argv[]) {
         RunOperationBenchmarks(options, results);
     if (options.Wants(QStringLiteral("photos")))
         RunPhotoDateBenchmark(options, results);
+    if (options.Wants(QStringLiteral("preview")))
+        RunPreviewBenchmarks(options, folders, results);
 
     const QString report = options.json ? FormatJson(results) : FormatTable(results);
     std::fputs(report.toUtf8().constData(), stdout);
