@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs the benchmarks: the program against the bare
 # system-call loops, in one process, in turns, medians. Prints a table; --json for JSON,
-# --quick for a quick look, --only fill,sort,rename,memory,startup for some of them.
+# --quick for a quick look, --only fill,sort,... for some of them (a wrong option lists them).
 set -euo pipefail
 cd "$(dirname "$0")"
 scripts/install-deps.sh run

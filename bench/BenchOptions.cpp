@@ -24,7 +24,7 @@ void PrintUsage() {
         "  --quick    three rounds each: a quick look, not figures to quote\n"
         "  --dir      make the sample folders under FOLDER (default: the temporary folder)\n"
         "  --only     groups to run: fill, sort, rename, memory, startup, operations,\n"
-        "             photos, preview\n",
+        "             photos, preview, listing\n",
         stderr);
 }
 

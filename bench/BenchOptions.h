@@ -9,8 +9,8 @@ struct BenchOptions {
     bool json = false;
     bool quick = false;  // fewer rounds: a quick look, not figures to quote
     QString baseFolder;  // where the sample folders are made
-    QStringList only;    // groups to run (fill, sort, rename, memory, startup, operations, photos);
-                         // all when empty
+    QStringList only;    // groups to run (fill, sort, rename, memory, startup, operations, photos,
+                         // listing); all when empty
     QString selfPath;    // this program, started again for the measurements that need a process
 
     bool Wants(const QString& group) const { return only.isEmpty() || only.contains(group); }

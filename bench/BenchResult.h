@@ -1,8 +1,11 @@
 #pragma once
 
 #include <QString>
+#include <algorithm>
 #include <optional>
 #include <vector>
+
+#include "Timing.h"
 
 namespace miravel::bench {
 
@@ -13,9 +16,21 @@ struct BenchResult {
     qint64 n = 0;
     std::optional<double> medianMs;
     std::optional<double> referenceMedianMs;
+    std::optional<double> lowMs;  // the program's fastest and slowest timed runs
+    std::optional<double> highMs;
     std::optional<double> bytesPerRow;
     QString target;  // what the line has to stay within, empty when nothing
     std::optional<bool> met;
+
+    // The program's median and spread from its timed runs.
+    void SetProgramTimes(const std::vector<double>& samples) {
+        if (samples.empty())
+            return;
+        medianMs = Median(samples);
+        const auto [low, high] = std::minmax_element(samples.begin(), samples.end());
+        lowMs = *low;
+        highMs = *high;
+    }
 
     std::optional<double> Ratio() const {
         if (!medianMs || !referenceMedianMs || *referenceMedianMs <= 0)

@@ -4,6 +4,8 @@
 #include <QDate>
 #include <cstdio>
 
+#include "Timing.h"
+
 namespace miravel::bench {
 
 void AcceptingMessageBoxes::Error(const QString& text, const QString&) {
@@ -43,6 +45,13 @@ void DrainEvents() {
         QCoreApplication::sendPostedEvents();
         QCoreApplication::processEvents();
     }
+}
+
+void Settle() {
+    const double until = NowMs() + 100;
+    while (NowMs() < until)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    DrainEvents();
 }
 
 }  // namespace miravel::bench

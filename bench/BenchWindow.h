@@ -38,5 +38,8 @@ MainWindowServices BenchServices(MessageBoxes& boxes, FileSystem& fileSystem, co
 
 // Runs what the event loop would run next: the view's delayed layout, repaints.
 void DrainEvents();
+// Runs the event loop for a while, so that notifications of what was just done to the files
+// are dealt with before the next timed run.
+void Settle();
 
 }  // namespace miravel::bench

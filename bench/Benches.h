@@ -21,10 +21,15 @@ void RunPhotoDateBenchmark(const BenchOptions& options, BenchResults& results);
 // The preview column after a keystroke in a panel, at 10,000 and 100,000 rows.
 void RunPreviewBenchmarks(const BenchOptions& options, SampleFolders& folders,
                           BenchResults& results);
+// Opening a folder, pattern keystrokes, files made elsewhere and memory at 100,000 and
+// 1,000,000 files.
+void RunListingBenchmarks(const BenchOptions& options, SampleFolders& folders,
+                          BenchResults& results);
 
 // The far side of the memory and start-up measurements, in a process of its own.
 int RunMemoryChild(const QString& folder, const QString& emptyFolder);
 int RunStartupChild(const QString& folder, const QString& configFolder);
+int RunListingMemoryChild(const QString& folder, const QString& emptyFolder);
 
 void Progress(const QString& text);
 

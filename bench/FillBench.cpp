@@ -36,7 +36,7 @@ BenchResult FillOnce(const BenchOptions& options, const SampleFolder& folder, Be
     BenchResult result;
     result.name = QStringLiteral("fill %1").arg(pattern);
     result.n = n;
-    result.medianMs = Median(samples.programMs);
+    result.SetProgramTimes(samples.programMs);
     result.referenceMedianMs = Median(samples.referenceMs);
     if (n == 100000) {
         result.target = QStringLiteral("ratio <= 1.5");

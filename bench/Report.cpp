@@ -26,15 +26,19 @@ QString Cell(const std::optional<double>& value, int decimals, const QString& su
 
 QString FormatTable(const BenchResults& results) {
     const QStringList header = {QStringLiteral("benchmark"), QStringLiteral("n"),
-                                QStringLiteral("program"),   QStringLiteral("reference"),
-                                QStringLiteral("ratio"),     QStringLiteral("target"),
-                                QStringLiteral("")};
+                                QStringLiteral("program"),   QStringLiteral("spread"),
+                                QStringLiteral("reference"), QStringLiteral("ratio"),
+                                QStringLiteral("target"),    QStringLiteral("")};
     std::vector<QStringList> lines = {header};
     for (const BenchResult& result : results) {
         const QString program = result.bytesPerRow ? Cell(result.bytesPerRow, 0, " B/row")
                                                    : Cell(result.medianMs, 2, " ms");
         const QString verdict = !result.met ? QString() : *result.met ? "ok" : "MISSED";
-        lines.push_back({result.name, QString::number(result.n), program,
+        const QString spread =
+            result.lowMs && result.highMs
+                ? Cell(result.lowMs, 1) + QStringLiteral("-") + Cell(result.highMs, 1)
+                : QStringLiteral("-");
+        lines.push_back({result.name, QString::number(result.n), program, spread,
                          Cell(result.referenceMedianMs, 2, " ms"), Cell(result.Ratio(), 2),
                          result.target, verdict});
     }
@@ -48,7 +52,7 @@ QString FormatTable(const BenchResults& results) {
         QString row;
         for (qsizetype column = 0; column < line.size(); ++column) {
             // Numbers right-aligned, words left-aligned.
-            const bool numeric = column >= 1 && column <= 4;
+            const bool numeric = column >= 1 && column <= 5;
             const qsizetype width = widths[size_t(column)];
             row += numeric ? line[column].rightJustified(width) : line[column].leftJustified(width);
             row += QStringLiteral("  ");
@@ -65,6 +69,8 @@ QString FormatJson(const BenchResults& results) {
         object.insert(QStringLiteral("name"), result.name);
         object.insert(QStringLiteral("n"), result.n);
         object.insert(QStringLiteral("median_ms"), OrNull(result.medianMs, 3));
+        object.insert(QStringLiteral("min_ms"), OrNull(result.lowMs, 3));
+        object.insert(QStringLiteral("max_ms"), OrNull(result.highMs, 3));
         object.insert(QStringLiteral("reference_median_ms"), OrNull(result.referenceMedianMs, 3));
         object.insert(QStringLiteral("ratio"), OrNull(result.Ratio(), 3));
         if (result.bytesPerRow)

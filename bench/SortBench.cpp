@@ -18,7 +18,7 @@ BenchResult SortResult(const QString& name, const std::vector<double>& samples) 
     BenchResult result;
     result.name = name;
     result.n = kRows;
-    result.medianMs = Median(samples);
+    result.SetProgramTimes(samples);
     result.target = QStringLiteral("< 100 ms");
     result.met = *result.medianMs < 100;
     return result;
@@ -70,7 +70,11 @@ void RunSortBenchmarks(const BenchOptions& options, SampleFolders& folders, Benc
             SelectEveryOtherRow(bench.window());
             DrainEvents();
         });
-    results.push_back(SortResult(QStringLiteral("sort by name, half selected"), samples));
+    BenchResult scattered =
+        SortResult(QStringLiteral("sort by name, every other row selected"), samples);
+    scattered.target = QStringLiteral("< 50 ms");
+    scattered.met = *scattered.medianMs < 50;
+    results.push_back(scattered);
 }
 
 }  // namespace miravel::bench

@@ -26,6 +26,8 @@ int main(int argc, char* argv[]) {
     const QStringList arguments = QCoreApplication::arguments();
     if (arguments.size() == 4 && arguments[1] == QLatin1String("--child-memory"))
         return RunMemoryChild(arguments[2], arguments[3]);
+    if (arguments.size() == 4 && arguments[1] == QLatin1String("--child-listing-memory"))
+        return RunListingMemoryChild(arguments[2], arguments[3]);
     if (arguments.size() == 4 && arguments[1] == QLatin1String("--child-startup"))
         return RunStartupChild(arguments[2], arguments[3]);
 
@@ -52,6 +54,8 @@ int main(int argc, char* argv[]) {
         RunPhotoDateBenchmark(options, results);
     if (options.Wants(QStringLiteral("preview")))
         RunPreviewBenchmarks(options, folders, results);
+    if (options.Wants(QStringLiteral("listing")))
+        RunListingBenchmarks(options, folders, results);
 
     const QString report = options.json ? FormatJson(results) : FormatTable(results);
     std::fputs(report.toUtf8().constData(), stdout);
