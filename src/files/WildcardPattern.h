@@ -20,6 +20,7 @@ class WildcardPattern : public NameFilter {
   public:
     explicit WildcardPattern(const QString& pattern);
     bool Matches(QStringView name) const;
+    bool MatchesAll() const { return matchesAll_; }
     bool Accepts(QStringView name) const override { return Matches(name); }
 
   private:

@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <cerrno>
 
+#include "platform/EntryType.h"
 #include "platform/FileNameCodec.h"
 #include "platform/FileStatus.h"
 #include "platform/FolderReader.h"
@@ -12,28 +13,6 @@
 namespace miravel {
 
 namespace {
-
-enum class EntryKind { Folder, NotAFolder, Unknown };
-
-// What the folder entry itself says, so that most entries need no stat call to be sorted
-// into files and folders.
-EntryKind KindOf(const dirent* entry) {
-#ifdef DT_UNKNOWN
-    switch (entry->d_type) {
-        case DT_DIR:
-            return EntryKind::Folder;
-        case DT_REG:
-        case DT_LNK:
-        case DT_UNKNOWN:
-            return EntryKind::Unknown;
-        default:
-            return EntryKind::NotAFolder;  // devices, pipes, sockets
-    }
-#else
-    (void)entry;
-    return EntryKind::Unknown;
-#endif
-}
 
 // A path with a NUL byte would be cut short by the system call and name another file.
 bool Unusable(const QByteArray& encodedPath) {
@@ -55,8 +34,8 @@ FolderListing FileSystem::ListFiles(const QString& folder, const NameFilter& fil
         return listing;
     }
     while (const dirent* entry = reader.Next()) {
-        const EntryKind kind = KindOf(entry);
-        if (kind != EntryKind::Unknown)
+        const EntryType type = TypeOf(entry);
+        if (type == EntryType::Folder || type == EntryType::Other)
             continue;
         QString name = DecodeFileName(entry->d_name);
         // Matching first: it is much cheaper than the stat call it saves.
@@ -95,16 +74,18 @@ QStringList FileSystem::ListFolders(const QString& folder) const {
         return names;
     FolderReader reader(encoded);
     while (const dirent* entry = reader.Next()) {
-        switch (KindOf(entry)) {
-            case EntryKind::Folder:
+        switch (TypeOf(entry)) {
+            case EntryType::Folder:
                 names.append(DecodeFileName(entry->d_name));
                 break;
-            case EntryKind::Unknown:
+            case EntryType::Link:
+            case EntryType::Unknown:
                 // Links to folders are browsed like folders.
                 if (StatAt(reader.fd(), entry->d_name, true).IsFolder())
                     names.append(DecodeFileName(entry->d_name));
                 break;
-            case EntryKind::NotAFolder:
+            case EntryType::File:
+            case EntryType::Other:
                 break;
         }
     }

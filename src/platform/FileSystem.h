@@ -3,6 +3,7 @@
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -11,6 +12,7 @@
 namespace miravel {
 
 class NameFilter;
+class FolderWatcher;
 
 // What the table needs to know of one file; times are seconds since the epoch.
 struct FileStat {
@@ -28,6 +30,21 @@ struct FolderListing {
     bool ok = false;
     QString error;  // the system's description when !ok
     std::vector<ListedFile> files;
+};
+
+// A folder's files and sub-folders from one pass over its entries.
+struct FolderContents {
+    bool ok = false;
+    QString error;                  // the system's description when !ok
+    std::vector<ListedFile> files;  // as ListFiles gives them, unfiltered
+    QStringList folders;            // as ListFolders gives them
+};
+
+// What one entry of a folder is now (links followed).
+struct EntryStatus {
+    enum class Kind : quint8 { Missing, File, Folder, Other };
+    Kind kind = Kind::Missing;  // Missing also when the entry cannot be looked at
+    FileStat stat;              // for files
 };
 
 struct RenameOutcome {
@@ -50,6 +67,15 @@ class FileSystem {
     // size and times) whose names the filter accepts; sub-folders, dangling links and files
     // that cannot be read are left out. Order unspecified.
     virtual FolderListing ListFiles(const QString& folder, const NameFilter& filter) const;
+    // The files (as ListFiles, every name) and sub-folders (as ListFolders) of a folder, read
+    // in one pass with one stat call per file; the stat calls are spread over the machine's
+    // cores when there are many. ok is false when the folder cannot be read to its end.
+    virtual FolderContents ReadFolder(const QString& folder) const;
+    // The present state of each named entry of a folder, in the order of the names.
+    virtual std::vector<EntryStatus> StatEntries(const QString& folder,
+                                                 const QStringList& names) const;
+    // Change notifications for a folder's entries; nothing where the system has none for it.
+    virtual std::unique_ptr<FolderWatcher> WatchFolder(const QString& folder) const;
     // Names of every entry of a folder (files, sub-folders, links of any kind), unsorted;
     // nothing when the folder cannot be read to its end.
     virtual std::optional<QStringList> EntryNames(const QString& folder) const;
@@ -101,6 +127,8 @@ class FileSystem {
     // Called when a rename without the no-replace rename has made the new name a hard link,
     // before it decides about the old name.
     std::function<void()> afterLinkHook;
+    // Threads for the stat calls of ReadFolder; 0 for one per core.
+    int listingThreads = 0;
 
   private:
     QString heldFolder_;
