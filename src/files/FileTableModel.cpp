@@ -5,6 +5,7 @@
 
 #include "files/DragReorder.h"
 #include "files/FileTexts.h"
+#include "files/Formats.h"
 #include "files/RowOrder.h"
 #include "files/SelectedRows.h"
 
@@ -260,6 +261,38 @@ void FileTableModel::PreviewChanged() {
     if (!rows_.empty())
         Q_EMIT dataChanged(index(0, kPreviewColumn), index(rowCount() - 1, kPreviewColumn));
     Q_EMIT headerDataChanged(Qt::Horizontal, kPreviewColumn, kPreviewColumn);
+}
+
+void FileTableModel::AddRows(std::vector<FileRow> rows) {
+    if (rows.empty())
+        return;
+    qint32 number = 0;
+    for (const FileRow& row : rows_)
+        number = std::max(number, row.number);
+    const auto numberDigits = static_cast<qint8>(DigitCount(qint64(number) + qint64(rows.size())));
+    const qint8 sizeDigits = rows_.empty() ? rows.front().sizeDigits : rows_.front().sizeDigits;
+    for (FileRow& row : rows) {
+        row.number = ++number;
+        // Padded as the other rows where it fits, so that they still sort as their texts.
+        row.numberDigits = std::max(row.numberDigits, numberDigits);
+        row.sizeDigits = std::max(sizeDigits, static_cast<qint8>(DigitCount(row.size)));
+    }
+    const int first = rowCount();
+    beginInsertRows({}, first, first + int(rows.size()) - 1);
+    rows_.insert(rows_.end(), std::make_move_iterator(rows.begin()),
+                 std::make_move_iterator(rows.end()));
+    endInsertRows();
+    Resort();
+}
+
+void FileTableModel::SetRowState(int row, qint64 size, LocalDateTime created,
+                                 LocalDateTime modified) {
+    FileRow& changed = rows_[static_cast<size_t>(row)];
+    changed.size = size;
+    changed.sizeDigits = std::max(changed.sizeDigits, static_cast<qint8>(DigitCount(size)));
+    changed.created = created;
+    changed.modified = modified;
+    Q_EMIT dataChanged(index(row, 0), index(row, kFileColumnCount - 1), {Qt::DisplayRole});
 }
 
 int FileTableModel::FindRowByKey(const QString& key) const {

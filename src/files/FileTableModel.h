@@ -54,6 +54,10 @@ class FileTableModel : public QAbstractTableModel {
     void SetListedRows(std::vector<FileRow> rows);
     // Takes rows out of the table; the others keep their order and texts, numbers included.
     void RemoveRowsAt(std::vector<int> rows);
+    // Adds rows numbered after the others, put where the remembered sort places them.
+    void AddRows(std::vector<FileRow> rows);
+    // A file of the table that was written to or touched since it was listed.
+    void SetRowState(int row, qint64 size, LocalDateTime created, LocalDateTime modified);
     // False when another row already has that name.
     bool SetRowName(int row, const QString& name);
     const std::vector<FileRow>& Rows() const { return rows_; }

@@ -1,65 +1,56 @@
 #include "files/ListingFilter.h"
 
-#include <optional>
-
 #include "files/Formats.h"
 #include "files/LiveListing.h"
 
 namespace miravel {
 
-namespace {
+ListingConditions::TimeRange::TimeRange(const QString& fromText, const QString& toText)
+    : from(LocalDateTime::FromText(fromText + QLatin1String(" 00:00:00"))),
+      to(LocalDateTime::FromText(toText + QLatin1String(" 23:59:59"))) {}
 
-// A date range as packed times where its bounds are dates, which orders them as their texts.
-// Bounds that are not dates keep the text comparison, whatever they hold.
-class TimeRange {
-  public:
-    TimeRange(const QString& from, const QString& to)
-        : from_(LocalDateTime::FromText(from + QLatin1String(" 00:00:00"))),
-          to_(LocalDateTime::FromText(to + QLatin1String(" 23:59:59"))) {}
-    bool Packed() const { return from_ && to_; }
-    bool Contains(LocalDateTime time) const { return !(time < *from_) && !(*to_ < time); }
+ListingConditions::ListingConditions(const WildcardPattern& pattern, const DateConditions& dates)
+    : pattern_(pattern),
+      dates_(dates),
+      created_(dates.createdFrom, dates.createdTo),
+      modified_(dates.modifiedFrom, dates.modifiedTo),
+      packed_(created_.Packed() && modified_.Packed()),
+      anyName_(pattern.MatchesAll()) {}
 
-  private:
-    std::optional<LocalDateTime> from_;
-    std::optional<LocalDateTime> to_;
-};
-
-}  // namespace
+bool ListingConditions::Accepts(const ListingEntry& entry) const {
+    if (packed_) {
+        if (!created_.Contains(entry.created) || !modified_.Contains(entry.modified))
+            return false;
+    } else {
+        const LocalDateTime::Text createdText = entry.created.TextArray();
+        const LocalDateTime::Text modifiedText = entry.modified.TextArray();
+        if (!dates_.Accepts(QStringView(createdText.data(), createdText.size()),
+                            QStringView(modifiedText.data(), modifiedText.size())))
+            return false;
+    }
+    return anyName_ || pattern_.Matches(entry.name);
+}
 
 std::vector<quint32> FilterListing(const std::vector<ListingEntry>& entries,
                                    const WildcardPattern& pattern, const DateConditions& dates) {
-    const TimeRange created(dates.createdFrom, dates.createdTo);
-    const TimeRange modified(dates.modifiedFrom, dates.modifiedTo);
-    const bool packed = created.Packed() && modified.Packed();
-    const bool anyName = pattern.MatchesAll();
-
+    const ListingConditions conditions(pattern, dates);
     std::vector<quint32> indexes;
     indexes.reserve(entries.size());
-    for (size_t i = 0; i < entries.size(); ++i) {
-        const ListingEntry& entry = entries[i];
-        if (packed) {
-            if (!created.Contains(entry.created) || !modified.Contains(entry.modified))
-                continue;
-        } else {
-            const LocalDateTime::Text createdText = entry.created.TextArray();
-            const LocalDateTime::Text modifiedText = entry.modified.TextArray();
-            if (!dates.Accepts(QStringView(createdText.data(), createdText.size()),
-                               QStringView(modifiedText.data(), modifiedText.size())))
-                continue;
-        }
-        if (!anyName && !pattern.Matches(entry.name))
-            continue;
-        indexes.push_back(quint32(i));
-    }
+    for (size_t i = 0; i < entries.size(); ++i)
+        if (conditions.Accepts(entries[i]))
+            indexes.push_back(quint32(i));
     return indexes;
 }
 
-FileRowsBuild RowsForEntries(const LiveListing& listing, const std::vector<quint32>& indexes) {
+FileRowsBuild RowsForEntries(const LiveListing& listing, const std::vector<quint32>& indexes,
+                             const std::function<void(qint64 done)>& progress) {
     const std::vector<ListingEntry>& entries = listing.Entries();
     FileRowsBuild build;
     build.rows.resize(indexes.size());
     qint64 largest = 0;
     for (size_t i = 0; i < indexes.size(); ++i) {
+        if (progress && (i + 1) % size_t(kFillProgressStride) == 0)
+            progress(qint64(i + 1));
         const ListingEntry& entry = entries[indexes[i]];
         FileRow& row = build.rows[i];
         row.name = entry.name;

@@ -93,6 +93,7 @@ void LiveListing::Read() {
     gather_->stop();
     pending_.clear();
     pendingReread_ = false;
+    Q_EMIT ReadStarting();
     // The old listing goes first, so that two are never held at once.
     std::vector<ListingEntry>().swap(entries_);
     folders_.clear();
@@ -214,40 +215,70 @@ void LiveListing::Patch(const QStringList& names) {
         }
     }
 
-    if (!removals.empty()) {
-        std::sort(removals.begin(), removals.end());
-        size_t next = 0;
-        size_t kept = 0;
-        for (size_t i = 0; i < entries_.size(); ++i) {
-            if (next < removals.size() && removals[next] == i) {
-                ++next;
-                continue;
-            }
-            if (kept != i)
-                entries_[kept] = std::move(entries_[i]);
-            ++kept;
-        }
-        entries_.resize(kept);
-    }
-
-    if (!additions.empty()) {
-        // Sorted among themselves, then merged in from the back in one pass.
-        SortInListingOrder(additions, EntryName);
-        std::vector<size_t> places(additions.size());
-        for (size_t j = 0; j < additions.size(); ++j)
-            places[j] = LowerBound(entries_, additions[j].name, EntryName);
-        size_t old = entries_.size();
-        entries_.resize(old + additions.size());
-        size_t write = entries_.size();
-        for (size_t j = additions.size(); j-- > 0;) {
-            while (old > places[j])
-                entries_[--write] = std::move(entries_[--old]);
-            entries_[--write] = std::move(additions[j]);
-        }
-    }
+    RemoveAt(std::move(removals));
+    MergeIn(std::move(additions));
 
     if (!change.IsEmpty())
         Q_EMIT Changed(change);
+}
+
+void LiveListing::RemoveAt(std::vector<size_t> removals) {
+    if (removals.empty())
+        return;
+    std::sort(removals.begin(), removals.end());
+    size_t next = 0;
+    size_t kept = 0;
+    for (size_t i = 0; i < entries_.size(); ++i) {
+        if (next < removals.size() && removals[next] == i) {
+            while (next < removals.size() && removals[next] == i)
+                ++next;
+            continue;
+        }
+        if (kept != i)
+            entries_[kept] = std::move(entries_[i]);
+        ++kept;
+    }
+    entries_.resize(kept);
+}
+
+void LiveListing::MergeIn(std::vector<ListingEntry> additions) {
+    if (additions.empty())
+        return;
+    // Sorted among themselves, then merged in from the back in one pass.
+    SortInListingOrder(additions, EntryName);
+    std::vector<size_t> places(additions.size());
+    for (size_t j = 0; j < additions.size(); ++j)
+        places[j] = LowerBound(entries_, additions[j].name, EntryName);
+    size_t old = entries_.size();
+    entries_.resize(old + additions.size());
+    size_t write = entries_.size();
+    for (size_t j = additions.size(); j-- > 0;) {
+        while (old > places[j])
+            entries_[--write] = std::move(entries_[--old]);
+        entries_[--write] = std::move(additions[j]);
+    }
+}
+
+void LiveListing::ApplyRenames(const std::vector<std::pair<QString, QString>>& renames) {
+    // Every renamed file leaves before any arrives, so that names passed on within one run
+    // (a to b, b to c) land where they belong. A rename keeps the file's size and times.
+    std::vector<size_t> removals;
+    std::vector<ListingEntry> moved;
+    for (const auto& [oldName, newName] : renames) {
+        const qsizetype at = IndexOf(oldName);
+        if (at < 0)
+            continue;
+        removals.push_back(size_t(at));
+        ListingEntry entry = entries_[size_t(at)];
+        entry.type = TypeIndex(newName);
+        entry.name = newName;
+        moved.push_back(std::move(entry));
+    }
+    for (const ListingEntry& entry : moved)
+        if (const qsizetype taken = IndexOf(entry.name); taken >= 0)
+            removals.push_back(size_t(taken));
+    RemoveAt(std::move(removals));
+    MergeIn(std::move(moved));
 }
 
 }  // namespace miravel

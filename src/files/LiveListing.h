@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 #include <memory>
+#include <utility>
 #include <vector>
 
 #include "files/ListingEntry.h"
@@ -38,6 +39,10 @@ class LiveListing : public QObject {
     void Refresh();
     // Applies the notifications that arrived and waited to be gathered with others.
     void ApplyPendingChanges();
+    // Files this program renamed (old name, new name), taken in at once without a look at the
+    // disk and without Changed: whoever renamed them shows the result. The notifications
+    // that follow find nothing left to change.
+    void ApplyRenames(const std::vector<std::pair<QString, QString>>& renames);
 
     const QString& Folder() const { return folder_; }
     // False when the folder could not be read to its end; it then lists nothing.
@@ -54,6 +59,9 @@ class LiveListing : public QObject {
     static constexpr int kGatherMs = 30;
 
   Q_SIGNALS:
+    // The folder is about to be read again: whatever holds on to the entries lets go now, so
+    // that the old and the new listing are never held at once.
+    void ReadStarting();
     void Changed(const ListingChange& change);
 
   private:
@@ -62,6 +70,8 @@ class LiveListing : public QObject {
     void NoteNames(const QStringList& names);
     void NoteLoss();
     void Patch(const QStringList& names);
+    void RemoveAt(std::vector<size_t> removals);
+    void MergeIn(std::vector<ListingEntry> additions);
     ListingEntry MakeEntry(QString name, const FileStat& stat);
     quint32 TypeIndex(const QString& name);
 

@@ -1,11 +1,17 @@
 #include "session/FolderSession.h"
 
+#include <QElapsedTimer>
 #include <QHash>
+#include <QSet>
+#include <QTimer>
+#include <algorithm>
 #include <memory>
+#include <utility>
 
-#include "files/FileTableFill.h"
 #include "files/FileTableModel.h"
 #include "files/Formats.h"
+#include "files/ListingFilter.h"
+#include "files/LiveListing.h"
 #include "files/RowSelection.h"
 #include "platform/FileNameCodec.h"
 #include "platform/FileSystem.h"
@@ -20,15 +26,28 @@ FolderSession::FolderSession(FileSystem& fileSystem, FileTableModel* table, QObj
     : QObject(parent),
       fileSystem_(fileSystem),
       table_(table ? table : new FileTableModel(this)),
-      listing_(fileSystem),
+      listing_(new LiveListing(fileSystem, this)),
+      burst_(new QTimer(this)),
       photoDates_(new PhotoDates(this)) {
     table_->setParent(this);
     selection_ = new RowSelection(table_, this);
     plan_ = new ActivePlan(fileSystem_, *this, selection_, this);
     connect(plan_, &ActivePlan::PlanChanged, this, &FolderSession::PlanChanged);
+    connect(listing_, &LiveListing::ReadStarting, this, [this] { table_->SetRows({}); });
+    connect(listing_, &LiveListing::Changed, this, &FolderSession::FollowListing);
+    burst_->setSingleShot(true);
+    burst_->setInterval(0);
+    connect(burst_, &QTimer::timeout, this, [this] {
+        if (fillWaiting_)
+            Fill();
+    });
 }
 
 FolderSession::~FolderSession() = default;
+
+const QStringList& FolderSession::SubFolders() const {
+    return listing_->Folders();
+}
 
 QItemSelectionModel* FolderSession::Selection() const {
     return selection_->Model();
@@ -52,9 +71,8 @@ void FolderSession::OpenFolder(const QString& folder) {
     if (normal.isEmpty() || normal == folder_)
         return;
     folder_ = normal;
-    listing_.Open(folder_);
     plan_->SetFolder(folder_);
-    Fill();
+    listing_->Open(folder_);  // its news fills the table
     Q_EMIT FolderChanged(folder_);
 }
 
@@ -69,33 +87,46 @@ void FolderSession::OpenVolume(const QString& root) {
 
 void FolderSession::SetPattern(const QString& pattern) {
     pattern_ = pattern;
-    Fill();
+    ConditionsChanged();
 }
 
 void FolderSession::SetDateConditions(const DateConditions& dates) {
     dates_ = dates;
+    ConditionsChanged();
+}
+
+void FolderSession::ConditionsChanged() {
+    if (burst_->isActive()) {
+        fillWaiting_ = true;
+        return;
+    }
     Fill();
 }
 
 void FolderSession::Refill() {
-    Fill();
+    listing_->Refresh();  // its news fills the table
+}
+
+void FolderSession::ApplyFolderChanges() {
+    listing_->ApplyPendingChanges();
 }
 
 void FolderSession::Fill() {
+    QElapsedTimer took;
+    took.start();
+    fillWaiting_ = false;
     Q_EMIT FillStarting();
     photoDates_->Forget();
     plan_->FolderReread();
-    const std::vector<ListedFile>& files = listing_.Matching(pattern_);
-    FileRowSources sources;
-    sources.accepts = [this](QStringView created, QStringView modified) {
-        return dates_.Accepts(created, modified);
-    };
-    sources.typeOf = [this](const QString& name) { return types_.Describe(name); };
+    // The old rows go before the new are made: never two tables at once.
+    table_->SetRows({});
+    const WildcardPattern pattern(pattern_);
+    const std::vector<quint32> passed = FilterListing(listing_->Entries(), pattern, dates_);
     FileRowsBuild build;
     {
-        ProgressScope progress(progress_, qint64(files.size()));
-        sources.progress = [&progress](qint64 done) { progress.Advance(done); };
-        build = BuildFileRows(files, sources);
+        ProgressScope progress(progress_, qint64(passed.size()));
+        build =
+            RowsForEntries(*listing_, passed, [&progress](qint64 done) { progress.Advance(done); });
     }
     const auto rows = qint64(build.rows.size());
     table_->SetListedRows(std::move(build.rows));
@@ -105,6 +136,66 @@ void FolderSession::Fill() {
     summary.countText = SelectedCountText(rows);
     summary.sizeText = FormatSizeTotal(build.totalBytes);
     Q_EMIT TableRefilled(summary);
+    if (took.elapsed() >= slowFillMs_)
+        burst_->start();
+}
+
+void FolderSession::FollowListing(const ListingChange& change) {
+    if (change.foldersChanged)
+        Q_EMIT SubFoldersChanged(folder_, listing_->Folders());
+    if (change.reset) {
+        Fill();
+        return;
+    }
+    if (change.added.isEmpty() && change.removed.isEmpty() && change.changed.isEmpty())
+        return;
+
+    const QSet<QString> removed(change.removed.begin(), change.removed.end());
+    const QSet<QString> changed(change.changed.begin(), change.changed.end());
+    // An added name can be in the table already: a file that went and came back in one burst.
+    QSet<QString> added(change.added.begin(), change.added.end());
+    std::vector<int> goneRows;
+    const std::vector<FileRow>& rows = table_->Rows();
+    for (size_t row = 0; row < rows.size(); ++row) {
+        const QString& name = rows[row].name;
+        if (removed.contains(name)) {
+            goneRows.push_back(int(row));
+        } else if (changed.contains(name) || added.remove(name)) {
+            const qsizetype at = listing_->IndexOf(name);
+            if (at >= 0) {
+                const ListingEntry& entry = listing_->Entries()[size_t(at)];
+                table_->SetRowState(int(row), entry.size, entry.created, entry.modified);
+            }
+        }
+    }
+    table_->RemoveRowsAt(std::move(goneRows));
+
+    const WildcardPattern pattern(pattern_);
+    const ListingConditions conditions(pattern, dates_);
+    std::vector<quint32> arrived;
+    for (const QString& name : std::as_const(added)) {
+        const qsizetype at = listing_->IndexOf(name);
+        if (at >= 0 && conditions.Accepts(listing_->Entries()[size_t(at)]))
+            arrived.push_back(quint32(at));
+    }
+    std::sort(arrived.begin(), arrived.end());
+    table_->AddRows(RowsForEntries(*listing_, arrived).rows);
+    plan_->FolderReread();
+    Q_EMIT TableRowsChanged();
+    ReportSelection();
+}
+
+void FolderSession::TakeInRenames(const std::vector<RenamedFile>& renamed) {
+    if (!listing_->IsWatched()) {
+        listing_->Refresh();  // its news fills the table
+        return;
+    }
+    std::vector<std::pair<QString, QString>> names;
+    names.reserve(renamed.size());
+    for (const RenamedFile& file : renamed)
+        names.emplace_back(file.oldName, file.newName);
+    listing_->ApplyRenames(names);
+    Fill();
 }
 
 void FolderSession::SelectAll() {
@@ -160,7 +251,7 @@ BatchResult FolderSession::ExecuteRun(const BatchRun& run) {
     if (undo_.CanUndo() != couldUndo)
         Q_EMIT UndoAvailable(undo_.CanUndo());
     if (result.Attempted())
-        Fill();
+        TakeInRenames(result.Renamed());
     Q_EMIT RunFinished(result);
     return result;
 }
@@ -171,7 +262,7 @@ std::optional<BatchResult> FolderSession::UndoLast() {
         return result;
     if (!undo_.CanUndo())
         Q_EMIT UndoAvailable(false);
-    Fill();
+    TakeInRenames(result->Renamed());
     return result;
 }
 
@@ -191,6 +282,7 @@ void FolderSession::RenameInPlace(int row, const QString& originalName, const QS
         miravel::RenameInPlace(fileSystem_, folder, originalName, newName, editedRow);
     if (result.renamed) {
         plan_->FolderReread();
+        listing_->ApplyRenames({{originalName, newName}});
         const bool couldUndo = undo_.CanUndo();
         undo_.Record(folder, fileSystem_.FolderIdentity(folder),
                      {RenamedNow(fileSystem_, folder, originalName, newName)});

@@ -8,14 +8,13 @@
 #include <vector>
 
 #include "files/DateConditions.h"
-#include "files/FolderFiles.h"
 #include "files/SelectionSummary.h"
-#include "platform/TypeDescriptions.h"
 #include "rename/BatchRename.h"
 #include "rename/OperationRequest.h"
 #include "rename/UndoHistory.h"
 
 class QItemSelectionModel;
+class QTimer;
 
 namespace miravel {
 
@@ -23,6 +22,8 @@ class FileSystem;
 class ActivePlan;
 class FileTableModel;
 class PhotoDates;
+class LiveListing;
+struct ListingChange;
 class RowSelection;
 class WorkProgress;
 
@@ -40,8 +41,13 @@ class FolderSession : public QObject {
 
     // Told how far fills, runs and undos have come; optional.
     void SetProgress(WorkProgress* progress) { progress_ = progress; }
+    // A fill that took at least this long has a change of the conditions that follows before
+    // the event loop is back wait for the others of its burst; the table then shows the last.
+    void SetSlowFillMs(int ms) { slowFillMs_ = ms; }
 
     const QString& Folder() const { return folder_; }
+    // Sub-folders of the folder, in name order.
+    const QStringList& SubFolders() const;
     const QString& Pattern() const { return pattern_; }
     const DateConditions& Dates() const { return dates_; }
     FileTableModel* Table() const { return table_; }
@@ -63,8 +69,8 @@ class FolderSession : public QObject {
     std::shared_ptr<const BatchRun> PlanRun();
     // The plan as the preview column shows it, made now when a change is pending.
     std::shared_ptr<const BatchRun> CurrentPlan();
-    // Renames as planned, keeps the renames for undo, shows the folder again when anything
-    // was attempted, and tells RunFinished.
+    // Renames as planned, keeps the renames for undo, fills the table again when anything
+    // was attempted (from what is known, the renames taken in), and tells RunFinished.
     BatchResult ExecuteRun(const BatchRun& run);
     // Takes back the newest run or in-place rename; nothing when there was none.
     std::optional<BatchResult> UndoLast();
@@ -78,6 +84,8 @@ class FolderSession : public QObject {
     void SetDateConditions(const miravel::DateConditions& dates);
     // Reads the folder again and fills the table: every row selected, the last sort kept.
     void Refill();
+    // Applies the changes of the folder told so far without waiting for others to join them.
+    void ApplyFolderChanges();
     void SelectAll();
     // Tells the summary of the selection as it now is.
     void ReportSelection();
@@ -88,9 +96,16 @@ class FolderSession : public QObject {
   Q_SIGNALS:
     void FolderChanged(const QString& folder);
     void FolderRefused(const QString& error);
+    // The sub-folders of the folder as they now are (on opening and when they change).
+    void SubFoldersChanged(const QString& folder, const QStringList& subFolders);
     void FillStarting();
-    // Every row selected: the count and size texts; placeText is left empty.
+    // The table was filled anew, every row selected: the count and size texts; placeText is
+    // left empty.
     void TableRefilled(const miravel::SelectionSummary& summary);
+    // Files were created, removed or changed elsewhere and the table's rows followed: rows
+    // added (unselected), removed or changed in place; the rest of the table, its order and
+    // its selection stay. SelectionSummaryChanged follows.
+    void TableRowsChanged();
     void SelectionSummaryChanged(const miravel::SelectionSummary& summary);
     void RunFinished(const miravel::BatchResult& result);
     void UndoAvailable(bool available);
@@ -102,7 +117,12 @@ class FolderSession : public QObject {
     void PlanChanged(const std::shared_ptr<const miravel::BatchRun>& run);
 
   private:
+    void ConditionsChanged();
     void Fill();
+    void FollowListing(const ListingChange& change);
+    // Takes in what a run or an undo renamed and fills the table from what is known; reads
+    // the folder again where no notifications keep it current.
+    void TakeInRenames(const std::vector<RenamedFile>& renamed);
 
     FileSystem& fileSystem_;
     FileTableModel* table_;
@@ -112,8 +132,10 @@ class FolderSession : public QObject {
     QString folder_;
     QString pattern_ = QStringLiteral("*.*");
     DateConditions dates_;
-    FolderFiles listing_;
-    TypeDescriptions types_;  // cached per extension across fills
+    LiveListing* listing_;
+    QTimer* burst_;  // runs while a slow fill's burst may still be arriving
+    bool fillWaiting_ = false;
+    int slowFillMs_ = 30;
     PhotoDates* photoDates_;
     UndoHistory undo_;
 };

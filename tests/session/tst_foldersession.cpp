@@ -1,10 +1,12 @@
 // The folder session on real folders, without any widget: what a user's actions come to.
 #include <QAbstractItemModelTester>
+#include <QCoreApplication>
 #include <QFile>
 #include <QItemSelectionModel>
 #include <QSignalSpy>
 #include <QTest>
 #include <cerrno>
+#include <cstdio>
 
 #include "files/FileTableModel.h"
 #include "platform/FileNameCodec.h"
@@ -34,6 +36,14 @@ struct Fixture {
         for (const QString& name : names)
             folder.MakeFile(name, name.size() * 1000, name.toUtf8());
     }
+    // What the table shows of each row but its number, in table order.
+    QStringList TableLines() const {
+        QStringList lines;
+        for (const FileRow& row : session.Table()->Rows())
+            lines << row.name + u'|' + row.SizeText().trimmed() + u'|' + row.type + u'|' +
+                         row.CreatedText() + u'|' + row.ModifiedText();
+        return lines;
+    }
     QStringList TableNames() const {
         QStringList names;
         for (const FileRow& row : session.Table()->Rows())
@@ -50,6 +60,19 @@ struct Fixture {
                                   QItemSelectionModel::Select | QItemSelectionModel::Rows);
     }
 };
+
+enum class Change { Create, Delete, RenameWithin, Write, Run, Undo };
+
+QStringList FreshTable(const QString& folder) {
+    FileSystem fileSystem;
+    FolderSession fresh(fileSystem);
+    fresh.OpenFolder(folder);
+    QStringList lines;
+    for (const FileRow& row : fresh.Table()->Rows())
+        lines << row.name + u'|' + row.SizeText().trimmed() + u'|' + row.type + u'|' +
+                     row.CreatedText() + u'|' + row.ModifiedText();
+    return lines;
+}
 
 }  // namespace
 
@@ -102,6 +125,81 @@ class FolderSessionTest : public QObject {
 
         QCOMPARE(f.TableNames(), rows);
         QCOMPARE(f.session.SelectedNames(), rows);
+    }
+
+    // Changes made elsewhere reach the table without a keystroke and keep the selection of
+    // the other rows; a run or an undo fills it from what it renamed. Either way the table is
+    // what a fresh read shows.
+    void theTableFollowsTheFolder_data() {
+        QTest::addColumn<int>("change");
+        QTest::addColumn<QStringList>("selected");
+        const QStringList both{u"a.txt"_s, u"b.txt"_s};
+        const QStringList kept{u"b.txt"_s};
+        QTest::newRow("created") << int(Change::Create) << both;
+        QTest::newRow("deleted") << int(Change::Delete) << kept;
+        QTest::newRow("renamed elsewhere") << int(Change::RenameWithin) << kept;
+        QTest::newRow("written") << int(Change::Write) << both;
+        QTest::newRow("run") << int(Change::Run)
+                             << QStringList{u"b.txt"_s, u"c.txt"_s, u"new_a.txt"_s};
+        QTest::newRow("undo") << int(Change::Undo)
+                              << QStringList{u"a.txt"_s, u"b.txt"_s, u"c.txt"_s};
+    }
+    void theTableFollowsTheFolder() {
+        QFETCH(int, change);
+        QFETCH(QStringList, selected);
+        Fixture f({u"a.txt"_s, u"b.txt"_s, u"c.txt"_s});
+        f.session.OpenFolder(f.folder.path());
+        f.session.SetOperation(ReplaceFields{u"a.txt"_s, u"new_a.txt"_s});
+        if (Change(change) == Change::Undo)
+            f.session.ExecuteRun(f.session.PlanRun());
+        f.SelectOnly({u"a.txt"_s, u"b.txt"_s});
+        QSignalSpy fills(&f.session, &FolderSession::TableRefilled);
+
+        switch (Change(change)) {
+            case Change::Create:
+                f.folder.MakeFile(u"aa.txt"_s, 5);
+                break;
+            case Change::Delete:
+                QVERIFY(QFile::remove(f.folder.FilePath(u"a.txt"_s)));
+                break;
+            case Change::RenameWithin:
+                QCOMPARE(std::rename(qPrintable(f.folder.FilePath(u"a.txt"_s)),
+                                     qPrintable(f.folder.FilePath(u"d.txt"_s))),
+                         0);
+                break;
+            case Change::Write:
+                f.folder.MakeFile(u"a.txt"_s, 50000);
+                break;
+            case Change::Run:
+                f.SelectOnly({u"a.txt"_s});
+                f.session.ExecuteRun(f.session.PlanRun());
+                break;
+            case Change::Undo:
+                QVERIFY(f.session.UndoLast());
+                break;
+        }
+        QTRY_COMPARE(f.TableLines(), FreshTable(f.folder.path()));
+        const bool fill = Change(change) == Change::Run || Change(change) == Change::Undo;
+        QCOMPARE(fills.size(), fill ? 1 : 0);
+        // The notifications of the program's own renames leave nothing to change.
+        QCoreApplication::processEvents();
+        f.session.ApplyFolderChanges();
+        QCOMPARE(f.TableLines(), FreshTable(f.folder.path()));
+        QCOMPARE(f.session.SelectedNames(), selected);
+    }
+
+    void aBurstOfConditionChangesShowsTheLast() {
+        Fixture f({u"a.jpg"_s, u"b.png"_s, u"c.txt"_s});
+        f.session.OpenFolder(f.folder.path());
+        f.session.SetSlowFillMs(0);  // every fill counts as slow
+        QSignalSpy fills(&f.session, &FolderSession::TableRefilled);
+
+        for (const QString& pattern : {u"*.jpg"_s, u"*.png"_s, u"*.txt"_s})
+            f.session.SetPattern(pattern);
+
+        QCOMPARE(fills.size(), 1);
+        QTRY_COMPARE(f.TableNames(), QStringList{u"c.txt"_s});
+        QCOMPARE(fills.size(), 2);
     }
 
     void aSortKeepsAScatteredSelectionAndTheCurrentRow() {

@@ -108,7 +108,7 @@ QWidget* MainWindow::BuildFolderPane(QWidget* parent) {
     driveLabel->setBuddy(Drive1);
     driveLabel->hide();
     left->addWidget(Drive1);
-    Dir1 = new FolderListWidget(*services_.fileSystem, pane);
+    Dir1 = new FolderListWidget(pane);
     Dir1->setObjectName(QStringLiteral("Dir1"));
     Dir1->setAccessibleName(app_texts::FolderLabel.toString());
     left->addWidget(Dir1, 1);
@@ -187,6 +187,7 @@ void MainWindow::Connect() {
     connect(Dir1, &FolderListWidget::PathChanged, session, &FolderSession::OpenFolder);
     connect(session, &FolderSession::FolderChanged, Dir1, &FolderListWidget::SetPath);
     connect(Dir1, &FolderListWidget::PathsDropped, opener_, &PathsOpener::OpenPaths);
+    connect(session, &FolderSession::SubFoldersChanged, Dir1, &FolderListWidget::ShowFolder);
     connect(session, &FolderSession::FolderChanged, this, [this](const QString& folder) {
         SetStatusText(3, files_texts::FolderSelectionText(folder));
     });

@@ -7,10 +7,8 @@
 #include <QMimeData>
 #include <QStyle>
 #include <QStyledItemDelegate>
-#include <algorithm>
 
 #include "files/DroppedPaths.h"
-#include "files/NaturalOrder.h"
 #include "platform/FileSystem.h"
 
 namespace miravel {
@@ -59,8 +57,7 @@ bool AcceptAsCopy(QDropEvent* event) {
 
 }  // namespace
 
-FolderListWidget::FolderListWidget(FileSystem& fileSystem, QWidget* parent)
-    : QListWidget(parent), fileSystem_(fileSystem) {
+FolderListWidget::FolderListWidget(QWidget* parent) : QListWidget(parent) {
     setItemDelegate(new LevelIndentDelegate(this));
     // Drops from a file manager only; the entries themselves are never dragged.
     setAcceptDrops(true);
@@ -75,8 +72,15 @@ void FolderListWidget::SetPath(const QString& path) {
     if (normalized.isEmpty() || normalized == path_)
         return;
     path_ = normalized;
+    subFolders_.clear();  // until the folder's listing tells them
     Rebuild();
     Q_EMIT PathChanged(path_);
+}
+
+void FolderListWidget::ShowFolder(const QString& path, const QStringList& subFolders) {
+    path_ = WithoutTrailingSeparator(path);
+    subFolders_ = subFolders;
+    Rebuild();
 }
 
 void FolderListWidget::Rebuild() {
@@ -95,16 +99,9 @@ void FolderListWidget::Rebuild() {
     }
     setCurrentRow(count() - 1);
 
-    QStringList children = fileSystem_.ListFolders(path_);
-    std::vector<std::pair<QString, QString>> keyed;
-    keyed.reserve(size_t(children.size()));
-    for (const QString& child : children)
-        keyed.emplace_back(NaturalSortKey(child), child);
-    std::sort(keyed.begin(), keyed.end(),
-              [](const auto& a, const auto& b) { return NaturalCompare(a.first, b.first) < 0; });
     const QString prefix = FolderPrefix(path_);
-    for (const auto& child : keyed)
-        AddEntry(closedIcon, child.second, prefix + child.second, level);
+    for (const QString& child : subFolders_)
+        AddEntry(closedIcon, child, prefix + child, level);
 }
 
 void FolderListWidget::AddEntry(const QIcon& icon, const QString& name, const QString& path,
