@@ -200,6 +200,11 @@ void FileTableModel::sort(int column, Qt::SortOrder order) {
 }
 
 void FileTableModel::SetListedRows(std::vector<FileRow> rows) {
+    OrderListedRows(rows);
+    SetRows(std::move(rows));
+}
+
+void FileTableModel::OrderListedRows(std::vector<FileRow>& rows) const {
     // The listing's order is the name order and the numbering order, so those two sorts
     // only ever keep or reverse it; names in a folder are unique, so reversing is stable.
     if (sortColumn_ == kNameColumn || sortColumn_ == kNoColumn) {
@@ -209,7 +214,6 @@ void FileTableModel::SetListedRows(std::vector<FileRow> rows) {
         std::vector<quint32> sourceOf = SortedRowOrder(rows, sortColumn_, sortOrder_);
         ApplyRowOrder(rows, sourceOf);
     }
-    SetRows(std::move(rows));
 }
 
 void FileTableModel::SetRows(std::vector<FileRow> rows) {

@@ -52,6 +52,17 @@ class FileTableModel : public QAbstractTableModel {
     // Rows in the file list's order (by name, numbered in that order), put in the remembered
     // sort order before the table shows them, so no layout change follows the reset.
     void SetListedRows(std::vector<FileRow> rows);
+    // As SetListedRows with the rows make() returns, made once the old rows are gone, so that
+    // two tables are never held at once.
+    template <typename Make>
+    void RefillListedRows(Make make) {
+        beginResetModel();
+        std::vector<FileRow>().swap(rows_);
+        std::vector<FileRow> rows = make();
+        OrderListedRows(rows);
+        rows_ = std::move(rows);
+        endResetModel();
+    }
     // Takes rows out of the table; the others keep their order and texts, numbers included.
     void RemoveRowsAt(std::vector<int> rows);
     // Adds rows numbered after the others, put where the remembered sort places them.
@@ -89,6 +100,7 @@ class FileTableModel : public QAbstractTableModel {
   private:
     void ApplySort(const SortChoice& choice);
     QVariant PreviewData(int row, int role) const;
+    void OrderListedRows(std::vector<FileRow>& rows) const;
 
     int lastSortColumn_ = kNameColumn;
     int sortColumn_ = kNameColumn;

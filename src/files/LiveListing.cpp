@@ -93,7 +93,6 @@ void LiveListing::Read() {
     gather_->stop();
     pending_.clear();
     pendingReread_ = false;
-    Q_EMIT ReadStarting();
     // The old listing goes first, so that two are never held at once.
     std::vector<ListingEntry>().swap(entries_);
     folders_.clear();
@@ -164,6 +163,8 @@ void LiveListing::NoteLoss() {
 }
 
 void LiveListing::ApplyPendingChanges() {
+    if (watcher_)
+        watcher_->ReadPendingEvents();
     gather_->stop();
     if (pendingReread_) {
         Read();

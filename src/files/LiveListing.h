@@ -37,7 +37,8 @@ class LiveListing : public QObject {
     void Open(const QString& folder);
     // Reads the folder again.
     void Refresh();
-    // Applies the notifications that arrived and waited to be gathered with others.
+    // Applies the notifications that arrived, those the system holds for us included, without
+    // waiting for others of their burst.
     void ApplyPendingChanges();
     // Files this program renamed (old name, new name), taken in at once without a look at the
     // disk and without Changed: whoever renamed them shows the result. The notifications
@@ -59,9 +60,6 @@ class LiveListing : public QObject {
     static constexpr int kGatherMs = 30;
 
   Q_SIGNALS:
-    // The folder is about to be read again: whatever holds on to the entries lets go now, so
-    // that the old and the new listing are never held at once.
-    void ReadStarting();
     void Changed(const ListingChange& change);
 
   private:

@@ -25,6 +25,9 @@ class FolderWatcher : public QObject {
     bool Watch(const QString& folder);
     bool IsWatching() const { return fd_ >= 0; }
 
+    // Reads what the system has queued now, without waiting for the event loop to offer it.
+    void ReadPendingEvents() { ReadEvents(); }
+
     // Test seam: reports a lost batch as the system does when its queue overflows.
     void InjectOverflow();
 

@@ -33,13 +33,14 @@ FolderSession::FolderSession(FileSystem& fileSystem, FileTableModel* table, QObj
     selection_ = new RowSelection(table_, this);
     plan_ = new ActivePlan(fileSystem_, *this, selection_, this);
     connect(plan_, &ActivePlan::PlanChanged, this, &FolderSession::PlanChanged);
-    connect(listing_, &LiveListing::ReadStarting, this, [this] { table_->SetRows({}); });
     connect(listing_, &LiveListing::Changed, this, &FolderSession::FollowListing);
     burst_->setSingleShot(true);
     burst_->setInterval(0);
     connect(burst_, &QTimer::timeout, this, [this] {
-        if (fillWaiting_)
+        if (fillWaiting_) {
+            CatchUp();
             Fill();
+        }
     });
 }
 
@@ -100,7 +101,14 @@ void FolderSession::ConditionsChanged() {
         fillWaiting_ = true;
         return;
     }
+    CatchUp();
     Fill();
+}
+
+void FolderSession::CatchUp() {
+    takingIn_ = true;
+    listing_->ApplyPendingChanges();
+    takingIn_ = false;
 }
 
 void FolderSession::Refill() {
@@ -112,37 +120,41 @@ void FolderSession::ApplyFolderChanges() {
 }
 
 void FolderSession::Fill() {
-    QElapsedTimer took;
-    took.start();
     fillWaiting_ = false;
     Q_EMIT FillStarting();
+    // Only the table's own work counts: what the widgets do with the news varies with the
+    // machine's load, and a small folder must never wait.
+    QElapsedTimer took;
+    took.start();
     photoDates_->Forget();
     plan_->FolderReread();
-    // The old rows go before the new are made: never two tables at once.
-    table_->SetRows({});
     const WildcardPattern pattern(pattern_);
     const std::vector<quint32> passed = FilterListing(listing_->Entries(), pattern, dates_);
-    FileRowsBuild build;
-    {
+    double totalBytes = 0;
+    table_->RefillListedRows([&] {
         ProgressScope progress(progress_, qint64(passed.size()));
-        build =
+        FileRowsBuild build =
             RowsForEntries(*listing_, passed, [&progress](qint64 done) { progress.Advance(done); });
-    }
-    const auto rows = qint64(build.rows.size());
-    table_->SetListedRows(std::move(build.rows));
+        totalBytes = build.totalBytes;
+        return std::move(build.rows);
+    });
+    const auto rows = qint64(table_->rowCount());
+    const bool slow = took.elapsed() >= slowFillMs_;
     selection_->SelectAll();
     SelectionSummary summary;
     summary.count = rows;
     summary.countText = SelectedCountText(rows);
-    summary.sizeText = FormatSizeTotal(build.totalBytes);
+    summary.sizeText = FormatSizeTotal(totalBytes);
     Q_EMIT TableRefilled(summary);
-    if (took.elapsed() >= slowFillMs_)
+    if (slow)
         burst_->start();
 }
 
 void FolderSession::FollowListing(const ListingChange& change) {
     if (change.foldersChanged)
         Q_EMIT SubFoldersChanged(folder_, listing_->Folders());
+    if (takingIn_)
+        return;  // a fill follows at once
     if (change.reset) {
         Fill();
         return;
@@ -195,6 +207,9 @@ void FolderSession::TakeInRenames(const std::vector<RenamedFile>& renamed) {
     for (const RenamedFile& file : renamed)
         names.emplace_back(file.oldName, file.newName);
     listing_->ApplyRenames(names);
+    // What other programs did meanwhile (files gone that the run then failed on) is in the
+    // table at once; the run's own notifications leave nothing to change.
+    CatchUp();
     Fill();
 }
 

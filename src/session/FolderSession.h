@@ -118,6 +118,9 @@ class FolderSession : public QObject {
 
   private:
     void ConditionsChanged();
+    // Applies the notifications the system holds now, leaving the table to the fill that
+    // follows: a table filled from the listing never shows a change already told.
+    void CatchUp();
     void Fill();
     void FollowListing(const ListingChange& change);
     // Takes in what a run or an undo renamed and fills the table from what is known; reads
@@ -135,7 +138,8 @@ class FolderSession : public QObject {
     LiveListing* listing_;
     QTimer* burst_;  // runs while a slow fill's burst may still be arriving
     bool fillWaiting_ = false;
-    int slowFillMs_ = 30;
+    bool takingIn_ = false;
+    int slowFillMs_ = 50;
     PhotoDates* photoDates_;
     UndoHistory undo_;
 };
