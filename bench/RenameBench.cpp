@@ -99,7 +99,7 @@ void RunRenameBenchmarks(const BenchOptions& options, SampleFolders& folders,
         if (!renamed) {
             Settle();
             session.Refill();
-            session.ExecuteRun(session.PlanRun());
+            session.ExecuteRun(*session.PlanRun());
             DrainEvents();
         }
         renamed = true;

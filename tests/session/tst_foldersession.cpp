@@ -151,7 +151,7 @@ class FolderSessionTest : public QObject {
         f.session.OpenFolder(f.folder.path());
         f.session.SetOperation(ReplaceFields{u"a.txt"_s, u"new_a.txt"_s});
         if (Change(change) == Change::Undo)
-            f.session.ExecuteRun(f.session.PlanRun());
+            f.session.ExecuteRun(*f.session.PlanRun());
         f.SelectOnly({u"a.txt"_s, u"b.txt"_s});
         QSignalSpy fills(&f.session, &FolderSession::TableRefilled);
 
@@ -172,7 +172,7 @@ class FolderSessionTest : public QObject {
                 break;
             case Change::Run:
                 f.SelectOnly({u"a.txt"_s});
-                f.session.ExecuteRun(f.session.PlanRun());
+                f.session.ExecuteRun(*f.session.PlanRun());
                 break;
             case Change::Undo:
                 QVERIFY(f.session.UndoLast());
