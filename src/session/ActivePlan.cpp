@@ -4,6 +4,7 @@
 #include "files/RowSelection.h"
 #include "rename/FolderEntriesRead.h"
 #include "session/FolderSession.h"
+#include "session/PhotoDates.h"
 
 namespace miravel {
 
@@ -64,6 +65,10 @@ ActivePlan::ActivePlan(FileSystem& fileSystem, const FolderSession& session,
             });
     connect(selection_->Model(), &QItemSelectionModel::selectionChanged, this,
             &ActivePlan::MarkStale);
+    connect(&session.DatesTaken(), &PhotoDates::DatesArrived, this, [this] {
+        if (!datesComplete_)
+            MarkStale();
+    });
     table_->SetPreviewSource(this);
 }
 
@@ -105,7 +110,7 @@ void ActivePlan::MarkStale() {
 
 std::shared_ptr<const BatchRun> ActivePlan::Current() {
     if (stale_)
-        MakePlan();
+        MakePlan(FolderSession::PhotoDateRead::KnownOnly);
     return run_;
 }
 
@@ -118,11 +123,15 @@ std::shared_ptr<const BatchRun> ActivePlan::ForRun() {
         entries_ = std::move(entries);
         stale_ = true;
     }
-    return Current();
+    // A run reads the photos' dates it needs itself, anew where a file changed since.
+    if (stale_ || NeedsDatesTaken(operation_))
+        MakePlan(FolderSession::PhotoDateRead::Now);
+    return run_;
 }
 
-void ActivePlan::MakePlan() {
+void ActivePlan::MakePlan(FolderSession::PhotoDateRead datesRead) {
     stale_ = false;
+    datesComplete_ = true;
     replan_.stop();
     BatchRequest request;
     request.operation = MakeBatchOperation(operation_);
@@ -134,8 +143,10 @@ void ActivePlan::MakePlan() {
     // The folder's entries are read only for a plan that passed its checks and has rows.
     const bool checked = !request.operation.check || !request.operation.check();
     if (!rows.empty() && checked) {
-        if (std::holds_alternative<AddStringFields>(operation_))
-            request.operation = MakeBatchOperation(operation_, session_.SelectedRowDates());
+        if (std::holds_alternative<AddStringFields>(operation_)) {
+            request.operation = MakeBatchOperation(
+                operation_, session_.SelectedRowDates(datesRead, &datesComplete_));
+        }
         if (!entriesRead_) {
             entries_ = ReadFolderEntries(fileSystem_, folder_, TableNames());
             entriesRead_ = true;

@@ -9,6 +9,7 @@
 #include "files/PreviewSource.h"
 #include "rename/BatchRename.h"
 #include "rename/OperationRequest.h"
+#include "session/FolderSession.h"
 
 namespace miravel {
 
@@ -52,7 +53,7 @@ class ActivePlan : public QObject, public PreviewSource {
 
   private:
     void MarkStale();
-    void MakePlan();
+    void MakePlan(FolderSession::PhotoDateRead datesRead);
     QStringList TableNames() const;
 
     FileSystem& fileSystem_;
@@ -64,6 +65,7 @@ class ActivePlan : public QObject, public PreviewSource {
     FolderEntries entries_;
     bool entriesRead_ = false;
     bool stale_ = true;
+    bool datesComplete_ = true;  // every photo date the plan needed was known
     QTimer replan_;
     std::shared_ptr<const BatchRun> run_;
     // Per table row, its row of the plan (-1: none). Moved with the rows between two plans, so

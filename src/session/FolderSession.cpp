@@ -127,7 +127,10 @@ void FolderSession::Fill() {
     QElapsedTimer took;
     took.start();
     photoDates_->Forget();
-    plan_->FolderReread();
+    // A watched listing tells the plan of every change itself; filtering it changes no entry
+    // of the folder, so a keystroke reads nothing.
+    if (!listing_->IsWatched())
+        plan_->FolderReread();
     const WildcardPattern pattern(pattern_);
     const std::vector<quint32> passed = FilterListing(listing_->Entries(), pattern, dates_);
     double totalBytes = 0;
@@ -151,6 +154,9 @@ void FolderSession::Fill() {
 }
 
 void FolderSession::FollowListing(const ListingChange& change) {
+    if (change.reset || !change.added.isEmpty() || !change.removed.isEmpty() ||
+        change.foldersChanged)
+        plan_->FolderReread();
     if (change.foldersChanged)
         Q_EMIT SubFoldersChanged(folder_, listing_->Folders());
     if (takingIn_)
@@ -192,7 +198,6 @@ void FolderSession::FollowListing(const ListingChange& change) {
     }
     std::sort(arrived.begin(), arrived.end());
     table_->AddRows(RowsForEntries(*listing_, arrived).rows);
-    plan_->FolderReread();
     Q_EMIT TableRowsChanged();
     ReportSelection();
 }
@@ -207,6 +212,7 @@ void FolderSession::TakeInRenames(const std::vector<RenamedFile>& renamed) {
     for (const RenamedFile& file : renamed)
         names.emplace_back(file.oldName, file.newName);
     listing_->ApplyRenames(names);
+    plan_->FolderReread();
     // What other programs did meanwhile (files gone that the run then failed on) is in the
     // table at once; the run's own notifications leave nothing to change.
     CatchUp();
@@ -238,7 +244,7 @@ std::shared_ptr<const BatchRun> FolderSession::CurrentPlan() {
     return plan_->Current();
 }
 
-RowDatesLookup FolderSession::SelectedRowDates() const {
+RowDatesLookup FolderSession::SelectedRowDates(PhotoDateRead read, bool* allKnown) const {
     auto dates = std::make_shared<QHash<QString, RowDates>>();
     QStringList names;
     for (int row : selection_->Rows()) {
@@ -246,10 +252,24 @@ RowDatesLookup FolderSession::SelectedRowDates() const {
         dates->insert(file.name, RowDates{file.created, file.modified, std::nullopt});
         names << file.name;
     }
-    if (NeedsDatesTaken(Operation())) {
+    if (allKnown)
+        *allKnown = true;
+    if (NeedsDatesTaken(Operation()) && read == PhotoDateRead::Now) {
         const auto taken = photoDates_->ReadNow(folder_, names, progress_);
         for (auto it = dates->begin(); it != dates->end(); ++it)
             it->taken = taken.value(it.key());
+    } else if (NeedsDatesTaken(Operation())) {
+        QStringList missing;
+        for (auto it = dates->begin(); it != dates->end(); ++it) {
+            const auto known = photoDates_->Known(it.key());
+            if (known)
+                it->taken = *known;
+            else
+                missing << it.key();
+        }
+        photoDates_->Request(folder_, missing);
+        if (allKnown)
+            *allKnown = missing.isEmpty();
     }
     return [dates](const QString& name) -> std::optional<RowDates> {
         const auto found = dates->constFind(name);

@@ -59,9 +59,13 @@ class FolderSession : public QObject {
     const OperationRequest& Operation() const;
     // The photos' dates taken of the folder's files, for what shows the date tokens.
     PhotoDates& DatesTaken() const { return *photoDates_; }
-    // The selected rows' dates for the date tokens, the photos' dates read when the operation
-    // needs them.
-    RowDatesLookup SelectedRowDates() const;
+    // How the photos' dates taken are found for the date tokens: read now, as a run needs
+    // them, or only as far as they are known, the rest asked for off this thread (what is
+    // shown while the user types never waits for a disk).
+    enum class PhotoDateRead { Now, KnownOnly };
+    // The selected rows' dates for the date tokens, the photos' dates when the operation needs
+    // them. allKnown, when given, tells whether every photo date needed was there.
+    RowDatesLookup SelectedRowDates(PhotoDateRead read, bool* allKnown = nullptr) const;
 
     // The active operation planned on the selected rows against the folder as it now is: the
     // plan the preview column shows, made again first when the folder's entries changed. The

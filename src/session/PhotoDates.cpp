@@ -8,8 +8,10 @@ namespace miravel {
 PhotoDates::PhotoDates(QObject* parent) : QObject(parent), reader_(cache_) {
     connect(&reader_, &DateTakenReader::datesRead, this,
             [this](quint64, const QList<DateTakenEntry>& entries) {
-                for (const DateTakenEntry& entry : entries)
+                for (const DateTakenEntry& entry : entries) {
                     known_.insert(entry.name, entry.taken);
+                    pending_.remove(entry.name);
+                }
                 Q_EMIT DatesArrived();
             });
 }
@@ -30,14 +32,17 @@ void PhotoDates::UseFolder(const QString& folder) {
 
 void PhotoDates::Request(const QString& folder, const QStringList& names) {
     UseFolder(folder);
-    QStringList missing;
+    bool more = false;
     for (const QString& name : names) {
-        if (!known_.contains(name))
-            missing << name;
+        if (!known_.contains(name) && !pending_.contains(name)) {
+            pending_.insert(name);
+            more = true;
+        }
     }
-    if (missing.isEmpty())
+    if (!more)
         return;
-    reader_.Read(folder, missing);
+    // A new read replaces the one running, so it carries what that one had still to read.
+    reader_.Read(folder, QStringList(pending_.cbegin(), pending_.cend()));
 }
 
 QHash<QString, std::optional<LocalDateTime>> PhotoDates::ReadNow(const QString& folder,
@@ -62,6 +67,7 @@ QHash<QString, std::optional<LocalDateTime>> PhotoDates::ReadNow(const QString& 
 void PhotoDates::Forget() {
     reader_.Cancel();
     known_.clear();
+    pending_.clear();
 }
 
 }  // namespace miravel

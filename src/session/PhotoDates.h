@@ -2,6 +2,7 @@
 
 #include <QHash>
 #include <QObject>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -26,8 +27,8 @@ class PhotoDates : public QObject {
     // What is known of a file of the folder: nothing while it has not been read, else its date
     // (or nothing inside, for a file without one).
     std::optional<std::optional<LocalDateTime>> Known(const QString& name) const;
-    // Starts reading, off this thread, the named files not known yet; DatesArrived tells when
-    // some came. A request still running is dropped.
+    // Starts reading, off this thread, the named files neither known nor already on their way;
+    // DatesArrived tells when some came.
     void Request(const QString& folder, const QStringList& names);
     // The dates of the named files, read now on this thread where the files are new to the
     // cache; the progress counts the files.
@@ -48,6 +49,7 @@ class PhotoDates : public QObject {
     DateTakenReader reader_;
     QString folder_;
     QHash<QString, std::optional<LocalDateTime>> known_;
+    QSet<QString> pending_;  // asked of the reader, not come yet
 };
 
 }  // namespace miravel

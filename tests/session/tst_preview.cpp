@@ -12,6 +12,8 @@
 #include "rename/RenamePlan.h"
 #include "rename/RenameTexts.h"
 #include "session/FolderSession.h"
+#include "session/PhotoDates.h"
+#include "support/SamplePhoto.h"
 #include "support/TempFolder.h"
 
 using namespace Qt::StringLiterals;
@@ -199,6 +201,21 @@ class PreviewTest : public QObject {
         QCOMPARE(plans.size(), 2);
     }
 
+    // The column never waits for a photo's disk: the dates are read on worker threads and
+    // come into the column as they are known.
+    void photoDatesComeIntoTheColumnOnceRead() {
+        Fixture f({u"note.txt"_s});
+        QVERIFY(test::WriteFileBytes(QFile::encodeName(f.folder.FilePath(u"shot.jpg"_s)),
+                                     test::JpegBytes("2024:05:06 07:08:09")));
+        f.Open(AddStringFields{u"<撮影日>_"_s, Placement::Head, u"0"_s});
+
+        f.session.CurrentPlan();
+        QVERIFY(!f.session.DatesTaken().Known(u"shot.jpg"_s));
+
+        QTRY_COMPARE(f.Cells(),
+                     (QStringList{u"note.txt → -"_s, u"shot.jpg → 20240506_shot.jpg"_s}));
+    }
+
     // What the column shows is what the run does, on every operation: each row it marks to be
     // renamed is, each it marks to fail fails and keeps its name, and nothing else changes.
     void theRunDoesWhatTheColumnShowed_data() {
@@ -208,13 +225,15 @@ class PreviewTest : public QObject {
         QTest::newRow("serial") << OperationRequest(Serial(u"0"_s));
         QTest::newRow("delete") << OperationRequest(
             DeleteFields{u"["_s, u"]"_s, DeleteMode::StringsAndNumber});
+        QTest::newRow("convert") << OperationRequest(
+            ConvertFields{Conversion::Upper, ConversionScope::WholeName});
     }
     void theRunDoesWhatTheColumnShowed() {
         QFETCH(OperationRequest, request);
         // Chains (a → b while b → c), two rows to one name, names taken on disk, and names
         // that are not valid UTF-8, in the table's order.
         Fixture f({u"a"_s, u"b"_s, u"ba"_s, u"bb"_s, u"(0)a"_s, u"(0)(0)a/"_s, u"(1)b"_s, u"[1]a"_s,
-                   u"[2]a"_s, u"[3]b"_s, u"a.txt"_s, u"b.txt"_s});
+                   u"[2]a"_s, u"[3]b"_s, u"a.txt"_s, u"b.txt"_s, u"B"_s});
         f.folder.MakeFileRaw("a\xff");
         f.folder.MakeFileRaw("[4]\xfe");
         f.Open(request);
