@@ -260,7 +260,20 @@ void LiveListing::MergeIn(std::vector<ListingEntry> additions) {
     }
 }
 
+void LiveListing::CollectNotifications() {
+    if (watcher_)
+        watcher_->ReadPendingEvents();
+}
+
 void LiveListing::ApplyRenames(const std::vector<std::pair<QString, QString>>& renames) {
+    // The system queues a rename's notifications as it is made, so every one of the run's own
+    // is read here. Another program's change to one of these names during the run goes with
+    // them; the caller applies what was pending before the run first.
+    CollectNotifications();
+    for (const auto& [oldName, newName] : renames) {
+        pending_.remove(oldName);
+        pending_.remove(newName);
+    }
     // Every renamed file leaves before any arrives, so that names passed on within one run
     // (a to b, b to c) land where they belong. A rename keeps the file's size and times.
     std::vector<size_t> removals;

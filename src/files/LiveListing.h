@@ -40,9 +40,13 @@ class LiveListing : public QObject {
     // Applies the notifications that arrived, those the system holds for us included, without
     // waiting for others of their burst.
     void ApplyPendingChanges();
+    // Takes the notifications the system holds into what is pending, without applying them:
+    // called while a long run renames, so that the system's queue never overflows with the
+    // run's own notifications and forces a reading again.
+    void CollectNotifications();
     // Files this program renamed (old name, new name), taken in at once without a look at the
-    // disk and without Changed: whoever renamed them shows the result. The notifications
-    // that follow find nothing left to change.
+    // disk and without Changed: whoever renamed them shows the result. Their own
+    // notifications, all queued by now, are dropped rather than looked up again.
     void ApplyRenames(const std::vector<std::pair<QString, QString>>& renames);
 
     const QString& Folder() const { return folder_; }

@@ -18,6 +18,7 @@
 #include "platform/WorkProgress.h"
 #include "rename/InPlaceRename.h"
 #include "session/ActivePlan.h"
+#include "session/ListeningProgress.h"
 #include "session/PhotoDates.h"
 
 namespace miravel {
@@ -280,7 +281,11 @@ RowDatesLookup FolderSession::SelectedRowDates(PhotoDateRead read, bool* allKnow
 }
 
 BatchResult FolderSession::ExecuteRun(const BatchRun& run) {
-    BatchResult result = ExecuteBatch(fileSystem_, run, progress_);
+    // What other programs did before the run is shown first: the run's own notifications are
+    // then told apart from theirs by name.
+    ApplyFolderChanges();
+    ListeningProgress progress(progress_, *listing_);
+    BatchResult result = ExecuteBatch(fileSystem_, run, &progress);
     const bool couldUndo = undo_.CanUndo();
     undo_.Record(result.folder, result.folderIdentity, result.Renamed());
     if (undo_.CanUndo() != couldUndo)
@@ -292,7 +297,9 @@ BatchResult FolderSession::ExecuteRun(const BatchRun& run) {
 }
 
 std::optional<BatchResult> FolderSession::UndoLast() {
-    std::optional<BatchResult> result = undo_.UndoLast(fileSystem_, progress_);
+    ApplyFolderChanges();
+    ListeningProgress progress(progress_, *listing_);
+    std::optional<BatchResult> result = undo_.UndoLast(fileSystem_, &progress);
     if (!result)
         return result;
     if (!undo_.CanUndo())

@@ -188,6 +188,32 @@ class FolderSessionTest : public QObject {
         QCOMPARE(f.session.SelectedNames(), selected);
     }
 
+    // A run of more renames than the system queues notifications for (16,384 by default, two
+    // a rename) is taken in from what it renamed, without reading the folder again.
+    void aLargeRunIsTakenInWithoutReadingTheFolderAgain() {
+        struct CountingFileSystem : FileSystem {
+            mutable int reads = 0;
+            FolderContents ReadFolder(const QString& folder) const override {
+                ++reads;
+                return FileSystem::ReadFolder(folder);
+            }
+        } fileSystem;
+        test::TempFolder folder;
+        for (int i = 0; i < 9000; ++i)
+            folder.MakeFile(u"f%1"_s.arg(i));
+        FolderSession session(fileSystem);
+        session.OpenFolder(folder.path());
+        session.SetOperation(AddStringFields{u"x"_s, Placement::Head, u"0"_s});
+
+        session.ExecuteRun(*session.PlanRun());
+        QCoreApplication::processEvents();
+        session.ApplyFolderChanges();
+
+        QCOMPARE(fileSystem.reads, 1);
+        QCOMPARE(session.Table()->rowCount(), 9000);
+        QVERIFY(session.Table()->Row(8999).name.startsWith(u'x'));
+    }
+
     void aBurstOfConditionChangesShowsTheLast() {
         Fixture f({u"a.jpg"_s, u"b.png"_s, u"c.txt"_s});
         f.session.OpenFolder(f.folder.path());
