@@ -58,6 +58,10 @@ BatchOperation MakeAddStringOperation(const AddStringFields& fields,
             return std::nullopt;
         return InsertIntoName(rowName, *expanded.text, fields.placement, position);
     };
+    operation.skipReason = [=](const QString& rowName) {
+        const std::optional<RowDates> dates = rowDates ? rowDates(rowName) : std::nullopt;
+        return dates ? ExpandDateTokens(fields.text, *dates).skipReason : QString();
+    };
     return operation;
 }
 

@@ -21,6 +21,9 @@ struct BatchOperation {
     // New bare name for a selected row, or nothing to skip the row silently. selectedIndex
     // counts the selected rows in table order from 0 (serial numbers are start + index).
     NewNameFunction newName;
+    // Why a selected row is skipped, for the preview; unset, or empty, where a skip needs no
+    // word (a replace that does not find its text).
+    std::function<QString(const QString& rowName)> skipReason;
 };
 
 // One run asked for: the operation, the folder and what is known of it.

@@ -132,6 +132,7 @@ std::shared_ptr<const BatchRun> ActivePlan::ForRun() {
 void ActivePlan::MakePlan(FolderSession::PhotoDateRead datesRead) {
     stale_ = false;
     datesComplete_ = true;
+    skipReason_ = {};
     replan_.stop();
     BatchRequest request;
     request.operation = MakeBatchOperation(operation_);
@@ -152,6 +153,7 @@ void ActivePlan::MakePlan(FolderSession::PhotoDateRead datesRead) {
             entriesRead_ = true;
         }
         request.entries = entries_;
+        skipReason_ = request.operation.skipReason;
     }
     auto run = std::make_shared<BatchRun>(PlanBatch(request));
     planRowOf_.assign(size_t(table_->rowCount()), -1);
@@ -164,8 +166,14 @@ void ActivePlan::MakePlan(FolderSession::PhotoDateRead datesRead) {
 
 PreviewCell ActivePlan::Cell(int row) const {
     PreviewCell cell;
-    if (row < 0 || size_t(row) >= planRowOf_.size() || planRowOf_[size_t(row)] < 0)
+    if (row < 0 || size_t(row) >= planRowOf_.size())
         return cell;
+    if (planRowOf_[size_t(row)] < 0) {
+        // A skipped row stays empty; where its operation says why, the tooltip tells it.
+        if (skipReason_ && selection_->IsSelected(row))
+            cell.reason = skipReason_(table_->Row(row).name);
+        return cell;
+    }
     const PlannedRename& planned = run_->plan.rows[size_t(planRowOf_[size_t(row)])];
     cell.kind = KindOf(planned.mark);
     cell.newName = planned.newName;

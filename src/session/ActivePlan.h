@@ -68,6 +68,7 @@ class ActivePlan : public QObject, public PreviewSource {
     bool datesComplete_ = true;  // every photo date the plan needed was known
     QTimer replan_;
     std::shared_ptr<const BatchRun> run_;
+    std::function<QString(const QString& rowName)> skipReason_;  // the plan's operation's
     // Per table row, its row of the plan (-1: none). Moved with the rows between two plans, so
     // the column never shows a row another row's name.
     std::vector<qint32> planRowOf_;

@@ -301,7 +301,7 @@ class RenamePlanTest : public QObject {
                                             ReadFolderEntries(fileSystem, folder.path(), {}));
         const std::optional<BatchResult> result =
             test::RunBatch(fileSystem, boxes, u"Miravel 1.0"_s,
-                           {{{}, u"確認"_s, Mapping(mapping)},
+                           {{{}, u"確認"_s, Mapping(mapping), {}},
                             folder.path(),
                             selected,
                             ReadFolderEntries(fileSystem, folder.path(), selected)});
@@ -332,7 +332,7 @@ class RenamePlanTest : public QObject {
         test::ScriptedMessageBoxes boxes;
         boxes.QueueAnswer(true);
         test::RunBatch(fileSystem, boxes, QString(),
-                       {{{}, u"確認"_s, Mapping({u"a → b"_s})},
+                       {{{}, u"確認"_s, Mapping({u"a → b"_s}), {}},
                         folder.path(),
                         {u"a"_s},
                         ReadFolderEntries(fileSystem, folder.path(), {u"a"_s})});

@@ -9,6 +9,7 @@
 #include "files/FileTableModel.h"
 #include "platform/FileNameCodec.h"
 #include "platform/FileSystem.h"
+#include "rename/OperationTexts.h"
 #include "rename/RenamePlan.h"
 #include "rename/RenameTexts.h"
 #include "session/FolderSession.h"
@@ -214,6 +215,8 @@ class PreviewTest : public QObject {
 
         QTRY_COMPARE(f.Cells(),
                      (QStringList{u"note.txt → -"_s, u"shot.jpg → 20240506_shot.jpg"_s}));
+        QCOMPARE(f.Table().index(0, kPreviewColumn).data(Qt::ToolTipRole).toString(),
+                 rename_texts::NoDateTaken.toString());
     }
 
     // What the column shows is what the run does, on every operation: each row it marks to be
