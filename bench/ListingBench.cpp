@@ -151,19 +151,6 @@ void RunListingBenchmarksFor(const BenchOptions& options, const SampleFolder& fo
     }
 }
 
-// A field of /proc/self/status in bytes ("VmRSS", "VmHWM"), 0 when unknown.
-qint64 StatusBytes(const char* field) {
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return 0;
-    const QByteArray prefix = QByteArray(field) + ':';
-    for (const QByteArray& line : status.readAll().split('\n')) {
-        if (line.startsWith(prefix))
-            return line.mid(prefix.size()).trimmed().split(' ').value(0).toLongLong() * 1024;
-    }
-    return 0;
-}
-
 }  // namespace
 
 int RunListingMemoryChild(const QString& folder, const QString& emptyFolder) {

@@ -16,19 +16,6 @@ namespace {
 
 constexpr int kRows = 100000;
 
-// A field of /proc/self/status in bytes ("VmRSS", "VmHWM"), 0 when unknown.
-qint64 StatusBytes(const char* field) {
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return 0;
-    const QByteArray prefix = QByteArray(field) + ':';
-    for (const QByteArray& line : status.readAll().split('\n')) {
-        if (line.startsWith(prefix))
-            return line.mid(prefix.size()).trimmed().split(' ').value(0).toLongLong() * 1024;
-    }
-    return 0;
-}
-
 // Starts the peak anew, so that it tells what the fill added.
 void ResetPeak() {
     QFile clear(QStringLiteral("/proc/self/clear_refs"));

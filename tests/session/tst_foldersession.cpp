@@ -17,6 +17,7 @@
 #include "session/FolderSession.h"
 #include "session/PhotoDates.h"
 #include "support/SamplePhoto.h"
+#include "support/SessionOnFolder.h"
 #include "support/TempFolder.h"
 
 using namespace Qt::StringLiterals;
@@ -25,13 +26,7 @@ namespace miravel {
 
 namespace {
 
-struct Fixture {
-    test::TempFolder folder;
-    FileSystem fileSystem;
-    FolderSession session{fileSystem};
-    QAbstractItemModelTester tester{session.Table(),
-                                    QAbstractItemModelTester::FailureReportingMode::QtTest};
-
+struct Fixture : test::SessionOnFolder {
     explicit Fixture(const QStringList& names) {
         for (const QString& name : names)
             folder.MakeFile(name, name.size() * 1000, name.toUtf8());
@@ -49,15 +44,6 @@ struct Fixture {
         for (const FileRow& row : session.Table()->Rows())
             names << row.name;
         return names;
-    }
-    // Selects exactly the rows of the given names.
-    void SelectOnly(const QStringList& names) {
-        QItemSelectionModel* selection = session.Selection();
-        selection->clearSelection();
-        for (int row = 0; row < session.Table()->rowCount(); ++row)
-            if (names.contains(session.Table()->Row(row).name))
-                selection->select(session.Table()->index(row, 0),
-                                  QItemSelectionModel::Select | QItemSelectionModel::Rows);
     }
 };
 

@@ -15,6 +15,7 @@
 #include "session/FolderSession.h"
 #include "session/PhotoDates.h"
 #include "support/SamplePhoto.h"
+#include "support/SessionOnFolder.h"
 #include "support/TempFolder.h"
 
 using namespace Qt::StringLiterals;
@@ -23,13 +24,7 @@ namespace miravel {
 
 namespace {
 
-struct Fixture {
-    test::TempFolder folder;
-    FileSystem fileSystem;
-    FolderSession session{fileSystem};
-    QAbstractItemModelTester tester{session.Table(),
-                                    QAbstractItemModelTester::FailureReportingMode::QtTest};
-
+struct Fixture : test::SessionOnFolder {
     // A name ending in "/" makes a sub-folder.
     explicit Fixture(const QStringList& names) {
         for (const QString& name : names) {
@@ -43,7 +38,6 @@ struct Fixture {
         session.OpenFolder(folder.path());
         session.SetOperation(request);
     }
-    FileTableModel& Table() const { return *session.Table(); }
     // Each row as "old → cell": "-" empty, "new" renames, "=new" unchanged, "!new" fails.
     QStringList Cells() const {
         QStringList cells;
@@ -68,14 +62,6 @@ struct Fixture {
             cells << Table().Row(row).name + u" → "_s + text;
         }
         return cells;
-    }
-    void SelectOnly(const QStringList& names) {
-        QItemSelectionModel* selection = session.Selection();
-        selection->clearSelection();
-        for (int row = 0; row < Table().rowCount(); ++row)
-            if (names.contains(Table().Row(row).name))
-                selection->select(Table().index(row, 0),
-                                  QItemSelectionModel::Select | QItemSelectionModel::Rows);
     }
 };
 
