@@ -2,6 +2,7 @@
 
 #include "files/FileTableModel.h"
 #include "files/RowSelection.h"
+#include "files/RowSelectionModel.h"
 #include "rename/FolderEntriesRead.h"
 #include "session/FolderSession.h"
 #include "session/PhotoDates.h"

@@ -13,6 +13,7 @@
 #include "files/ListingFilter.h"
 #include "files/LiveListing.h"
 #include "files/RowSelection.h"
+#include "files/RowSelectionModel.h"
 #include "platform/FileNameCodec.h"
 #include "platform/FileSystem.h"
 #include "platform/WorkProgress.h"

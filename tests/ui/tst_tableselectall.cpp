@@ -1,7 +1,10 @@
 #include <QTest>
 #include <QTreeView>
 
+#include "TableViewDriving.h"
 #include "files/FileTableModel.h"
+#include "files/RowSelection.h"
+#include "files/RowSelectionModel.h"
 #include "files/widgets/FileTableView.h"
 
 using namespace miravel;
@@ -69,6 +72,37 @@ class TableSelectAllTest : public QObject {
         model.sort(kSizeColumn, Qt::DescendingOrder);
         QCOMPARE(view.SelectedRows().size(), size_t(300));
         QCOMPARE(model.Row(0).size, qint64(300 * 700));
+    }
+
+    // With more selected runs than Qt's ranges hold, clicks are decided from the flags: a Ctrl
+    // click takes a selected row out, a click on a selected row keeps only it.
+    void ClicksOnALargeSelectionFollowTheFlags_data() {
+        QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+        QTest::addColumn<int>("selectedAfter");
+        QTest::newRow("Ctrl-click") << Qt::KeyboardModifiers(Qt::ControlModifier) << 149;
+        QTest::newRow("click") << Qt::KeyboardModifiers() << 1;
+    }
+    void ClicksOnALargeSelectionFollowTheFlags() {
+        QFETCH(Qt::KeyboardModifiers, modifiers);
+        QFETCH(int, selectedAfter);
+        FileTableModel model;
+        model.SetRows(Rows(300));
+        RowSelection selection(&model);
+        FileTableView view;
+        view.setModel(&model);
+        view.setSelectionModel(selection.Model());
+        view.resize(400, 300);
+        view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        QItemSelection everyOther;
+        for (int row = 0; row < 300; row += 2)
+            everyOther.select(model.index(row, 0), model.index(row, kNameColumn));
+        selection.Model()->select(everyOther, QItemSelectionModel::ClearAndSelect);
+        QVERIFY(!selection.Model()->isSelected(model.index(250, 0)));  // beyond Qt's ranges
+
+        test::ClickCell(view, 250, kNameColumn, modifiers);
+        QCOMPARE(int(view.SelectedRows().size()), selectedAfter);
+        QCOMPARE(selection.IsSelected(250), selectedAfter == 1);
     }
 
     void SingleSelectionSelectsNothing() {

@@ -18,6 +18,7 @@
 
 #include "files/FileTableModel.h"
 #include "files/FileTexts.h"
+#include "files/RowSelectionModel.h"
 #include "files/SelectedRows.h"
 #include "files/widgets/ColumnFit.h"
 #include "files/widgets/NameEditDelegate.h"
@@ -70,9 +71,15 @@ FileTableModel* FileTableView::TableModel() const {
     return qobject_cast<FileTableModel*>(model());
 }
 
+const RowSelectionModel* FileTableView::FlaggedSelection() const {
+    return qobject_cast<const RowSelectionModel*>(selectionModel());
+}
+
 std::vector<int> FileTableView::SelectedRows() const {
     if (!model() || !selectionModel())
         return {};
+    if (const RowSelectionModel* rows = FlaggedSelection())
+        return rows->Rows();
     return SelectedRowsInOrder(selectionModel()->selection(), model()->rowCount());
 }
 
@@ -302,12 +309,24 @@ void FileTableView::EndNameEdit(bool editOver) {
 
 void FileTableView::mousePressEvent(QMouseEvent* event) {
     const QModelIndex pressed = indexAt(event->position().toPoint());
-    const std::vector<int> selected = SelectedRows();
     // Ctrl and Shift clicks change the selection; they never open the editor.
     const bool selectionGesture = event->modifiers() & (Qt::ControlModifier | Qt::ShiftModifier);
-    pressOnSoleCurrentRow_ = !selectionGesture && pressed.isValid() && currentIndex().isValid() &&
-                             pressed.row() == currentIndex().row() && selected.size() == 1 &&
-                             selected.front() == pressed.row();
+    bool soleSelected = false;
+    if (const RowSelectionModel* rows = FlaggedSelection(); rows && pressed.isValid()) {
+        soleSelected = rows->IsSoleSelectedRow(pressed.row());
+    } else if (pressed.isValid()) {
+        const std::vector<int> selected = SelectedRows();
+        soleSelected = selected.size() == 1 && selected.front() == pressed.row();
+    }
+    pressOnSoleCurrentRow_ = !selectionGesture && soleSelected && currentIndex().isValid() &&
+                             pressed.row() == currentIndex().row();
+    pressedIndex_ = pressed;
+    ctrlDragCommand_ = QItemSelectionModel::NoUpdate;
+    if (const RowSelectionModel* rows = FlaggedSelection();
+        rows && pressed.isValid() && (event->modifiers() & Qt::ControlModifier))
+        ctrlDragCommand_ = (rows->IsRowSelected(pressed.row()) ? QItemSelectionModel::Deselect
+                                                               : QItemSelectionModel::Select) |
+                           QItemSelectionModel::Rows;
     QTreeView::mousePressEvent(event);
     ShowRowMenu(event->button(), event->globalPosition().toPoint());
 }
@@ -443,9 +462,86 @@ void FileTableView::SetDropHighlightRow(int row) {
     viewport()->update();
 }
 
+QItemSelectionModel::SelectionFlags FileTableView::selectionCommand(const QModelIndex& index,
+                                                                    const QEvent* event) const {
+    // Qt decides a click from its own ranges, which hold only part of a large selection.
+    const RowSelectionModel* rows = FlaggedSelection();
+    if (!rows || !event || selectionMode() != ExtendedSelection)
+        return QTreeView::selectionCommand(index, event);
+    switch (event->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonDblClick:
+            return PressCommand(*rows, index, *static_cast<const QMouseEvent*>(event));
+        case QEvent::MouseButtonRelease:
+            return ReleaseCommand(*rows, index, *static_cast<const QMouseEvent*>(event));
+        case QEvent::MouseMove:
+            if (static_cast<const QMouseEvent*>(event)->modifiers() & Qt::ControlModifier)
+                return ctrlDragCommand_;
+            break;
+        default:
+            break;
+    }
+    return QTreeView::selectionCommand(index, event);
+}
+
+QItemSelectionModel::SelectionFlags FileTableView::PressCommand(const RowSelectionModel& rows,
+                                                                const QModelIndex& index,
+                                                                const QMouseEvent& event) const {
+    using Flag = QItemSelectionModel::SelectionFlag;
+    const bool rightButton = event.button() == Qt::RightButton;
+    const bool shift = event.modifiers() & Qt::ShiftModifier;
+    const bool ctrl = event.modifiers() & Qt::ControlModifier;
+    const bool selected = index.isValid() && rows.IsRowSelected(index.row());
+    if ((shift || ctrl) && rightButton)
+        return Flag::NoUpdate;
+    // A press on a selected row may start dragging the selection: a click selects on release.
+    if (!shift && !ctrl && selected)
+        return Flag::NoUpdate;
+    if (!index.isValid())
+        return rightButton || shift || ctrl ? Flag::NoUpdate : Flag::Clear;
+    if (ctrl && selected && dragEnabled() && (index.flags() & Qt::ItemIsDragEnabled))
+        return Flag::NoUpdate;  // deselected on release, unless a drag starts
+    if (shift)
+        return Flag::SelectCurrent | Flag::Rows;
+    if (ctrl)
+        return ctrlDragCommand_;
+    return Flag::ClearAndSelect | Flag::Rows;
+}
+
+QItemSelectionModel::SelectionFlags FileTableView::ReleaseCommand(const RowSelectionModel& rows,
+                                                                  const QModelIndex& index,
+                                                                  const QMouseEvent& event) const {
+    using Flag = QItemSelectionModel::SelectionFlag;
+    const bool rightButton = event.button() == Qt::RightButton;
+    const bool shift = event.modifiers() & Qt::ShiftModifier;
+    const bool ctrl = event.modifiers() & Qt::ControlModifier;
+    const bool onPressedRow = index.isValid() && index == pressedIndex_;
+    if (((onPressedRow && rows.IsRowSelected(index.row())) || !index.isValid()) &&
+        state() != DragSelectingState && !shift && !ctrl && (!rightButton || !index.isValid()))
+        return Flag::ClearAndSelect | Flag::Rows;
+    if (onPressedRow && ctrl && !rightButton)
+        return Flag::Toggle | Flag::Rows;
+    return Flag::NoUpdate;
+}
+
+QModelIndexList FileTableView::selectedIndexes() const {
+    if (!FlaggedSelection() || !model())
+        return QTreeView::selectedIndexes();
+    // One cell per row: what is dragged is rows.
+    QModelIndexList indexes;
+    for (int row : FlaggedSelection()->Rows())
+        indexes.append(model()->index(row, kNameColumn));
+    return indexes;
+}
+
 void FileTableView::drawRow(QPainter* painter, const QStyleOptionViewItem& option,
                             const QModelIndex& index) const {
-    QTreeView::drawRow(painter, option, index);
+    // Painted from the flags: Qt's ranges hold only the first runs of a large selection.
+    QStyleOptionViewItem rowOption = option;
+    if (const RowSelectionModel* rows = FlaggedSelection();
+        rows && rows->IsRowSelected(index.row()))
+        rowOption.state |= QStyle::State_Selected;
+    QTreeView::drawRow(painter, rowOption, index);
     if (index.row() != dropHighlightRow_)
         return;
     const QColor highlight = palette().color(QPalette::Highlight);

@@ -11,6 +11,7 @@ namespace miravel {
 
 class FileTableModel;
 class NameEditDelegate;
+class RowSelectionModel;
 
 // The file table's view (ListView1): report rows, several selectable, "No" shown leftmost.
 // Header clicks sort, clicks and key releases ask for the selection's summary, the right button
@@ -78,8 +79,20 @@ class FileTableView : public QTreeView {
     void dropEvent(QDropEvent* event) override;
     void drawRow(QPainter* painter, const QStyleOptionViewItem& option,
                  const QModelIndex& index) const override;
+    QItemSelectionModel::SelectionFlags selectionCommand(
+        const QModelIndex& index, const QEvent* event = nullptr) const override;
+    QModelIndexList selectedIndexes() const override;
 
   private:
+    // The table's selection flags, when the selection model keeps them (the session's does).
+    const RowSelectionModel* FlaggedSelection() const;
+    // What a click does to a selection kept in flags, decided from the flags.
+    QItemSelectionModel::SelectionFlags PressCommand(const RowSelectionModel& rows,
+                                                     const QModelIndex& index,
+                                                     const QMouseEvent& event) const;
+    QItemSelectionModel::SelectionFlags ReleaseCommand(const RowSelectionModel& rows,
+                                                       const QModelIndex& index,
+                                                       const QMouseEvent& event) const;
     void ShowRowMenu(Qt::MouseButton button, const QPoint& globalPos);
     // The row menu by the keyboard: under the current row.
     void ShowRowMenuAtCurrentRow();
@@ -104,6 +117,9 @@ class FileTableView : public QTreeView {
     QMenu* my_mnu = nullptr;         // the row menu ("メニュー")
     QAction* mnu_delete = nullptr;   // takes the selected rows out of the list
     bool pressOnSoleCurrentRow_ = false;
+    QPersistentModelIndex pressedIndex_;
+    // Select or deselect: a Ctrl-drag does to every row what its press did to the first.
+    QItemSelectionModel::SelectionFlags ctrlDragCommand_ = QItemSelectionModel::NoUpdate;
     bool isDragging_ = false;
     int dropHighlightRow_ = -1;
 };
