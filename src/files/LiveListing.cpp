@@ -51,10 +51,7 @@ const QString& Itself(const QString& name) {
 }  // namespace
 
 int CompareInListingOrder(const QString& left, const QString& right) {
-    if (const int natural = NaturalCompare(NaturalSortKey(left), NaturalSortKey(right));
-        natural != 0)
-        return natural;
-    return left.compare(right);
+    return CompareNamesNaturally(left, right);
 }
 
 LiveListing::LiveListing(FileSystem& fileSystem, QObject* parent)

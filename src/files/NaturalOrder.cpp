@@ -95,6 +95,23 @@ int NaturalCompare(QStringView left, QStringView right) {
     return CompareKeys<false, false>(left, right);
 }
 
+int CompareNamesNaturally(QStringView left, QStringView right) {
+    const bool leftAscii = IsAscii(left);
+    const bool rightAscii = IsAscii(right);
+    int result;
+    if (leftAscii && rightAscii) {
+        result = CompareKeys<true, true>(left, right);
+    } else if (leftAscii) {
+        result = CompareKeys<true, false>(left, right.toString().toCaseFolded());
+    } else if (rightAscii) {
+        result = CompareKeys<false, true>(left.toString().toCaseFolded(), right);
+    } else {
+        result = CompareKeys<false, false>(left.toString().toCaseFolded(),
+                                           right.toString().toCaseFolded());
+    }
+    return result != 0 ? result : left.compare(right);
+}
+
 void NaturalNameOrder::Reserve(size_t count) {
     entries_.reserve(count);
 }

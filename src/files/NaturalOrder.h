@@ -11,6 +11,9 @@ namespace miravel {
 QString NaturalSortKey(const QString& name);
 // Compares two keys made by NaturalSortKey; <0, 0, >0.
 int NaturalCompare(QStringView left, QStringView right);
+// Two names in the order NaturalNameOrder sorts them, for a comparison or two: plain ASCII
+// names are folded while they are compared, so that a search among many names copies none.
+int CompareNamesNaturally(QStringView left, QStringView right);
 
 // The order of the file list and of the table's name column: natural order of the folded
 // names, and names that fold alike by their code units. Prepares each name once: plain ASCII
