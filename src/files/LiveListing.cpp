@@ -271,23 +271,39 @@ void LiveListing::ApplyRenames(const std::vector<std::pair<QString, QString>>& r
         pending_.remove(oldName);
         pending_.remove(newName);
     }
+    // A run of thousands looks its names up in one table of the listing's names rather than
+    // by a search each, once the table costs less than the searches.
+    QHash<QStringView, size_t> byName;
+    if (renames.size() >= kFewestRenamesForTable && renames.size() * 32 >= entries_.size()) {
+        byName.reserve(qsizetype(entries_.size()));
+        for (size_t i = 0; i < entries_.size(); ++i)
+            byName.insert(entries_[i].name, i);
+    }
+    auto find = [&](const QString& name) -> qsizetype {
+        if (byName.isEmpty())
+            return IndexOf(name);
+        const auto found = byName.constFind(name);
+        return found == byName.cend() ? -1 : qsizetype(*found);
+    };
     // Every renamed file leaves before any arrives, so that names passed on within one run
     // (a to b, b to c) land where they belong. A rename keeps the file's size and times.
     std::vector<size_t> removals;
     std::vector<ListingEntry> moved;
+    removals.reserve(renames.size());
+    moved.reserve(renames.size());
     for (const auto& [oldName, newName] : renames) {
-        const qsizetype at = IndexOf(oldName);
+        const qsizetype at = find(oldName);
         if (at < 0)
             continue;
         removals.push_back(size_t(at));
-        ListingEntry entry = entries_[size_t(at)];
+        ListingEntry& entry = moved.emplace_back(entries_[size_t(at)]);
         entry.type = TypeIndex(newName);
         entry.name = newName;
-        moved.push_back(std::move(entry));
     }
     for (const ListingEntry& entry : moved)
-        if (const qsizetype taken = IndexOf(entry.name); taken >= 0)
+        if (const qsizetype taken = find(entry.name); taken >= 0)
             removals.push_back(size_t(taken));
+    byName.clear();
     RemoveAt(std::move(removals));
     MergeIn(std::move(moved));
 }

@@ -62,6 +62,8 @@ class LiveListing : public QObject {
 
     // How long notifications wait for others of the same burst before they are applied.
     static constexpr int kGatherMs = 30;
+    // Fewer renames than this are looked up by a search each.
+    static constexpr size_t kFewestRenamesForTable = 64;
 
   Q_SIGNALS:
     void Changed(const ListingChange& change);

@@ -26,19 +26,21 @@ namespace miravel {
 
 namespace {
 
+// What the table shows of each row but its number, in table order.
+QStringList TableLinesOf(const FileTableModel& table) {
+    QStringList lines;
+    for (const FileRow& row : table.Rows())
+        lines << row.name + u'|' + row.SizeText().trimmed() + u'|' + row.type + u'|' +
+                     row.CreatedText() + u'|' + row.ModifiedText();
+    return lines;
+}
+
 struct Fixture : test::SessionOnFolder {
     explicit Fixture(const QStringList& names) {
         for (const QString& name : names)
             folder.MakeFile(name, name.size() * 1000, name.toUtf8());
     }
-    // What the table shows of each row but its number, in table order.
-    QStringList TableLines() const {
-        QStringList lines;
-        for (const FileRow& row : session.Table()->Rows())
-            lines << row.name + u'|' + row.SizeText().trimmed() + u'|' + row.type + u'|' +
-                         row.CreatedText() + u'|' + row.ModifiedText();
-        return lines;
-    }
+    QStringList TableLines() const { return TableLinesOf(*session.Table()); }
     QStringList TableNames() const {
         QStringList names;
         for (const FileRow& row : session.Table()->Rows())
@@ -53,11 +55,7 @@ QStringList FreshTable(const QString& folder) {
     FileSystem fileSystem;
     FolderSession fresh(fileSystem);
     fresh.OpenFolder(folder);
-    QStringList lines;
-    for (const FileRow& row : fresh.Table()->Rows())
-        lines << row.name + u'|' + row.SizeText().trimmed() + u'|' + row.type + u'|' +
-                     row.CreatedText() + u'|' + row.ModifiedText();
-    return lines;
+    return TableLinesOf(*fresh.Table());
 }
 
 }  // namespace
@@ -198,6 +196,7 @@ class FolderSessionTest : public QObject {
         QCOMPARE(fileSystem.reads, 1);
         QCOMPARE(session.Table()->rowCount(), 9000);
         QVERIFY(session.Table()->Row(8999).name.startsWith(u'x'));
+        QCOMPARE(TableLinesOf(*session.Table()), FreshTable(folder.path()));
     }
 
     void aBurstOfConditionChangesShowsTheLast() {
