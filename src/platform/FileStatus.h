@@ -23,6 +23,10 @@ struct FileStatus {
     bool ok() const { return error == 0; }
     bool IsRegularFile() const;
     bool IsFolder() const;
+    FileIdentity Identity() const {
+        return {quint64(device), quint64(inode), stat.size,
+                stat.modifiedSecs * 1000000000 + modifiedNsecs};
+    }
     bool SameFileAs(const FileStatus& other) const {
         return ok() && other.ok() && device == other.device && inode == other.inode;
     }

@@ -5,6 +5,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include "platform/FileIdentity.h"
@@ -49,8 +50,13 @@ struct EntryStatus {
 
 struct RenameOutcome {
     enum class Kind { Renamed, NothingToDo, Failed };
+    RenameOutcome(Kind kind_ = Kind::Failed, QString error_ = {})
+        : kind(kind_), error(std::move(error_)) {}
     Kind kind = Kind::Failed;
     QString error;  // the system's description when Failed
+    // RenameFileInFolder's renamed file under its new name; nothing where it could not be
+    // looked at.
+    std::optional<FileIdentity> identity;
     bool Succeeded() const { return kind == Kind::Renamed; }
 };
 
@@ -110,6 +116,11 @@ class FileSystem {
     // systems that ignore case.
     virtual RenameOutcome RenameInFolder(const QString& folder, const QString& oldName,
                                          const QString& newName);
+    // As RenameInFolder for a file: an old name that now names a folder (links followed) fails
+    // with the system's text for EISDIR before anything is renamed, and a rename that
+    // succeeds tells the renamed file's identity (links not followed, as IdentityOf).
+    virtual RenameOutcome RenameFileInFolder(const QString& folder, const QString& oldName,
+                                             const QString& newName);
     // Keeps the folder open until ReleaseFolder (FolderHold does both), so that the renames in
     // it that follow do not look the folder up again for each file: a batch renames thousands.
     // They happen in the folder the path named when the hold began. A folder that cannot be
@@ -131,6 +142,9 @@ class FileSystem {
     int listingThreads = 0;
 
   private:
+    RenameOutcome Rename(const QString& folder, const QString& oldName, const QString& newName,
+                         bool fileOnly);
+
     QString heldFolder_;
     int heldFolderFd_ = -1;
 };

@@ -23,8 +23,7 @@ std::optional<FileIdentity> Identity(const FileStatus& status, QString* error) {
             *error = SystemErrorText(status.error);
         return std::nullopt;
     }
-    return FileIdentity{quint64(status.device), quint64(status.inode), status.stat.size,
-                        status.stat.modifiedSecs * 1000000000 + status.modifiedNsecs};
+    return status.Identity();
 }
 
 }  // namespace

@@ -1,4 +1,5 @@
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #include <QStringView>
 #include <cerrno>
@@ -88,6 +89,16 @@ void FileSystem::ReleaseFolder() {
 
 RenameOutcome FileSystem::RenameInFolder(const QString& folder, const QString& oldName,
                                          const QString& newName) {
+    return Rename(folder, oldName, newName, false);
+}
+
+RenameOutcome FileSystem::RenameFileInFolder(const QString& folder, const QString& oldName,
+                                             const QString& newName) {
+    return Rename(folder, oldName, newName, true);
+}
+
+RenameOutcome FileSystem::Rename(const QString& folder, const QString& oldName,
+                                 const QString& newName, bool fileOnly) {
     if (std::optional<QString> problem = BareNameProblem(newName))
         return Failed(*problem);
     if (std::optional<QString> problem = BareNameProblem(oldName))
@@ -106,6 +117,31 @@ RenameOutcome FileSystem::RenameInFolder(const QString& folder, const QString& o
     const QByteArray from = EncodeFileName(oldName);
     const QByteArray to = EncodeFileName(newName);
 
+    // One look at a file before its rename both turns away a folder that has taken its name
+    // and tells the identity the file keeps when the rename moves its entry as it is; only a
+    // rename made another way looks at the new name afterwards. A file put in its place
+    // between the look and the rename then fails undo's check of identity, and stays.
+    std::optional<FileIdentity> before;
+    if (fileOnly) {
+        const FileStatus look = StatAt(folderFd, from.constData(), false);
+        if (look.IsFolder() || (look.ok() && S_ISLNK(look.mode) &&
+                                StatAt(folderFd, from.constData(), true).IsFolder()))
+            return Failed(SystemErrorText(EISDIR));
+        if (look.ok())
+            before = look.Identity();
+    }
+    auto renamed = [&](bool moved) {
+        RenameOutcome outcome(RenameOutcome::Kind::Renamed);
+        if (fileOnly && moved && before) {
+            outcome.identity = before;
+        } else if (fileOnly) {
+            const FileStatus now = StatAt(folderFd, to.constData(), false);
+            if (now.ok())
+                outcome.identity = now.Identity();
+        }
+        return outcome;
+    };
+
     RenameSeams seams;
     seams.noReplaceUnsupported = simulateNoReplaceUnsupported;
     seams.inodePerName = simulateInodePerName;
@@ -123,7 +159,7 @@ RenameOutcome FileSystem::RenameInFolder(const QString& folder, const QString& o
         callHook();
         tried = RenameNoReplace(folderFd, from, to, seams);
         if (tried->ok())
-            return {RenameOutcome::Kind::Renamed, {}};
+            return renamed(tried->moved);
         if (tried->oldNameKept)
             return Failed(DescribeRenameFailure(*tried));
     }
@@ -141,7 +177,8 @@ RenameOutcome FileSystem::RenameInFolder(const QString& folder, const QString& o
         if (!IsCaseOnlyAlias(folderFd, oldName, newName, to))
             return {RenameOutcome::Kind::NothingToDo, {}};
         // One entry under both spellings: the failed try changed nothing.
-        return RenameViaTemporaryName(folderFd, from, to, seams);
+        const RenameOutcome outcome = RenameViaTemporaryName(folderFd, from, to, seams);
+        return outcome.Succeeded() ? renamed(false) : outcome;
     }
     if (target.error != ENOENT)
         return Failed(SystemErrorText(target.error));

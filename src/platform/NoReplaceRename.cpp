@@ -135,8 +135,11 @@ RenameStep RenameNoReplace(int folderFd, const QByteArray& from, const QByteArra
     const int error = seams.noReplaceUnsupported
                           ? EINVAL
                           : PlainNoReplaceRename(folderFd, from.constData(), to.constData());
-    if (error == 0)
-        return {};
+    if (error == 0) {
+        RenameStep step;
+        step.moved = true;
+        return step;
+    }
     if (error != EINVAL && error != ENOSYS)
         return SystemFailure(error);
     return LinkThenUnlink(folderFd, from, to, seams);

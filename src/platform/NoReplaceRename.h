@@ -22,6 +22,9 @@ struct RenameStep {
     // The fallback gave the file its new name but could not prove that the old name still
     // led to the same file, so it removed neither.
     bool oldNameKept = false;
+    // The no-replace rename moved the entry itself: the file is the one the old name led to,
+    // under its inode number.
+    bool moved = false;
     bool ok() const { return error == 0 && !oldNameKept; }
 };
 

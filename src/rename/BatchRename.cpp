@@ -66,7 +66,7 @@ BatchResult ExecuteBatch(FileSystem& fileSystem, const BatchRun& run, WorkProgre
         switch (outcome.kind) {
             case RenameOutcome::Kind::Renamed:
                 row.kind = RowOutcome::Kind::Renamed;
-                row.identity = fileSystem.IdentityOf(run.folder, planned.newName);
+                row.identity = outcome.identity;
                 break;
             case RenameOutcome::Kind::NothingToDo:
                 row.kind = RowOutcome::Kind::Skipped;

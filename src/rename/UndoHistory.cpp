@@ -3,7 +3,6 @@
 #include "platform/FileSystem.h"
 #include "platform/WorkProgress.h"
 #include "rename/BatchRename.h"
-#include "rename/RenameFileTo.h"
 #include "rename/RenameTexts.h"
 
 namespace miravel {
@@ -69,8 +68,10 @@ std::optional<BatchResult> UndoHistory::UndoLast(FileSystem& fileSystem, WorkPro
                 Refused(file->newName, file->oldName,
                         rename_texts::UndoOtherFile.toString().arg(file->newName)));
         } else {
+            // The very file the run renamed stands under the name: no folder can have taken
+            // its place, so the rename needs no look of its own.
             const RenameOutcome outcome =
-                TryRenameFileTo(fileSystem, entry.folder, file->newName, file->oldName);
+                fileSystem.RenameInFolder(entry.folder, file->newName, file->oldName);
             RowOutcome& row = result.rows.emplace_back();
             row.oldName = file->newName;
             row.newName = file->oldName;

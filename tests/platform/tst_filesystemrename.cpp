@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 #include <sys/xattr.h>
 #include <unistd.h>
+#include <QFileInfo>
 #include <QTest>
 #include <cerrno>
 
@@ -82,6 +83,8 @@ class FileSystemRenameTest : public QObject {
     void FindsNothingToDo();
     void ReportsAVanishedFileOrFolder_data();
     void ReportsAVanishedFileOrFolder();
+    void RenamesOnlyFilesAsFiles_data();
+    void RenamesOnlyFilesAsFiles();
     void RefusesWhereHardLinksAreImpossible();
     void ReadOnlyFolderChangesNothing();
     void ReadOnlyMountChangesNothing();
@@ -129,10 +132,12 @@ void FileSystemRenameTest::RenamesAndKeepsTheFile() {
     FileSystem fs;
     fs.simulateNoReplaceUnsupported = noReplaceUnsupported;
     fs.simulateInodePerName = inodePerName;
-    const RenameOutcome outcome = fs.RenameInFolder(folder.path(), "memo.txt", newName);
+    const RenameOutcome outcome = fs.RenameFileInFolder(folder.path(), "memo.txt", newName);
     QCOMPARE(outcome.kind, Kind::Renamed);
     QVERIFY(outcome.Succeeded());
     QVERIFY(outcome.error.isEmpty());
+    QVERIFY(outcome.identity);
+    QCOMPARE(outcome.identity, fs.IdentityOf(folder.path(), newName));
 
     QCOMPARE(fs.ListFiles(folder.path(), WildcardPattern("*")).files.size(), std::size_t(1));
     QCOMPARE(fs.ListFiles(folder.path(), WildcardPattern("*")).files.front().name, newName);
@@ -379,6 +384,37 @@ void FileSystemRenameTest::ReportsAVanishedFileOrFolder() {
     QCOMPARE(outcome.kind, Kind::Failed);
     QCOMPARE(outcome.error, SystemErrorText(error));
     QCOMPARE(folder.Names(), QStringList{"a.txt"});
+}
+
+// A folder, or a link to one, that has taken a file's name is left as it is.
+void FileSystemRenameTest::RenamesOnlyFilesAsFiles_data() {
+    QTest::addColumn<QString>("linkTo");  // what "old" is: a folder when empty, else a link
+    QTest::addColumn<Kind>("kind");
+    QTest::newRow("folder") << "" << Kind::Failed;
+    QTest::newRow("link to a folder") << "sub" << Kind::Failed;
+    QTest::newRow("link to a file") << "file.txt" << Kind::Renamed;
+}
+
+void FileSystemRenameTest::RenamesOnlyFilesAsFiles() {
+    QFETCH(QString, linkTo);
+    QFETCH(Kind, kind);
+    TempFolder folder;
+    folder.MakeFolder("sub");
+    folder.MakeFile("file.txt", 3, "F");
+    if (linkTo.isEmpty())
+        folder.MakeFolder("old");
+    else
+        QCOMPARE(::symlink(linkTo.toUtf8().constData(), Encoded(folder, "old").constData()), 0);
+    FileSystem fs;
+    const RenameOutcome outcome = fs.RenameFileInFolder(folder.path(), "old", "new");
+    QCOMPARE(outcome.kind, kind);
+    if (kind == Kind::Failed) {
+        QCOMPARE(outcome.error, SystemErrorText(EISDIR));
+        QVERIFY(QFileInfo::exists(folder.FilePath("old")));
+    } else {
+        QCOMPARE(outcome.identity, fs.IdentityOf(folder.path(), "new"));
+        QCOMPARE(QFileInfo(folder.FilePath("new")).symLinkTarget(), folder.FilePath(linkTo));
+    }
 }
 
 void FileSystemRenameTest::RefusesWhereHardLinksAreImpossible() {

@@ -115,10 +115,14 @@ class FuseRenameTest : public QObject {
         if (!plainFs.mounted())
             QSKIP("FUSE cannot be mounted here");
 
+        FileSystem fileSystem;
         const RenameOutcome outcome =
-            FileSystem().RenameInFolder(folder.FilePath("mount"), "a.txt", newName);
+            fileSystem.RenameFileInFolder(folder.FilePath("mount"), "a.txt", newName);
         QCOMPARE(outcome.kind, kind);
         QCOMPARE(outcome.error, error);
+        // Undo finds the file by the identity the rename told: the one the new name shows.
+        if (kind == Kind::Renamed)
+            QCOMPARE(outcome.identity, fileSystem.IdentityOf(folder.FilePath("mount"), newName));
         // The names as the folder under the mount holds them, past any cache of FUSE.
         QCOMPARE(QDir(folder.FilePath("source")).entryList(QDir::Files, QDir::Name), after);
         QCOMPARE(folder.Content("source/" + after.first()), QByteArray(4, 'a'));
