@@ -41,6 +41,7 @@ qsizetype BatchResult::Count(RowOutcome::Kind kind) const {
 
 std::vector<RenamedFile> BatchResult::Renamed() const {
     std::vector<RenamedFile> renamed;
+    renamed.reserve(size_t(Count(RowOutcome::Kind::Renamed)));
     for (const RowOutcome& row : rows)
         if (row.kind == RowOutcome::Kind::Renamed)
             renamed.push_back({row.oldName, row.newName, row.identity});

@@ -204,15 +204,16 @@ void FolderSession::FollowListing(const ListingChange& change) {
     ReportSelection();
 }
 
-void FolderSession::TakeInRenames(const std::vector<RenamedFile>& renamed) {
+void FolderSession::TakeInRenames(const BatchResult& result) {
     if (!listing_->IsWatched()) {
         listing_->Refresh();  // its news fills the table
         return;
     }
     std::vector<std::pair<QString, QString>> names;
-    names.reserve(renamed.size());
-    for (const RenamedFile& file : renamed)
-        names.emplace_back(file.oldName, file.newName);
+    names.reserve(result.rows.size());
+    for (const RowOutcome& row : result.rows)
+        if (row.kind == RowOutcome::Kind::Renamed)
+            names.emplace_back(row.oldName, row.newName);
     listing_->ApplyRenames(names);
     plan_->FolderReread();
     // What other programs did meanwhile (files gone that the run then failed on) is in the
@@ -292,7 +293,7 @@ BatchResult FolderSession::ExecuteRun(const BatchRun& run) {
     if (undo_.CanUndo() != couldUndo)
         Q_EMIT UndoAvailable(undo_.CanUndo());
     if (result.Attempted())
-        TakeInRenames(result.Renamed());
+        TakeInRenames(result);
     Q_EMIT RunFinished(result);
     return result;
 }
@@ -305,7 +306,7 @@ std::optional<BatchResult> FolderSession::UndoLast() {
         return result;
     if (!undo_.CanUndo())
         Q_EMIT UndoAvailable(false);
-    TakeInRenames(result->Renamed());
+    TakeInRenames(*result);
     return result;
 }
 

@@ -129,7 +129,7 @@ class FolderSession : public QObject {
     void FollowListing(const ListingChange& change);
     // Takes in what a run or an undo renamed and fills the table from what is known; reads
     // the folder again where no notifications keep it current.
-    void TakeInRenames(const std::vector<RenamedFile>& renamed);
+    void TakeInRenames(const BatchResult& result);
 
     FileSystem& fileSystem_;
     FileTableModel* table_;
