@@ -1,5 +1,6 @@
 #include "rename/ReplaceOperation.h"
 
+#include "rename/CaseVariants.h"
 #include "rename/FileNameRules.h"
 #include "rename/RenameTexts.h"
 #include "rename/TextJoin.h"
@@ -14,17 +15,29 @@ std::optional<QString> ReplaceCheck(QStringView findText, QStringView replacemen
     return std::nullopt;
 }
 
-std::optional<QString> ReplacedName(QStringView name, QStringView findText,
-                                    QStringView replacement) {
+namespace {
+
+// caseMatters: whether the text has case variants, found once for every name.
+std::optional<QString> Replaced(QStringView name, QStringView findText, QStringView replacement,
+                                bool caseMatters) {
     if (findText.isEmpty())
         return std::nullopt;
     // The exact search first: where it finds the text the name holds it in any case too, and
     // the slower search that ignores case is left for the other names.
     const qsizetype at = name.indexOf(findText);
-    if (at < 0)
-        return name.contains(findText, Qt::CaseInsensitive) ? std::optional(name.toString())
-                                                            : std::nullopt;
+    if (at < 0) {
+        return caseMatters && name.contains(findText, Qt::CaseInsensitive)
+                   ? std::optional(name.toString())
+                   : std::nullopt;
+    }
     return JoinTexts({name.left(at), replacement, name.mid(at + findText.size())});
+}
+
+}  // namespace
+
+std::optional<QString> ReplacedName(QStringView name, QStringView findText,
+                                    QStringView replacement) {
+    return Replaced(name, findText, replacement, HasCaseVariants(findText));
 }
 
 QString ReplacePreviewText(QStringView text) {
@@ -35,8 +48,9 @@ BatchOperation MakeReplaceOperation(const QString& findText, const QString& repl
     BatchOperation operation;
     operation.check = [=] { return ReplaceCheck(findText, replacement); };
     operation.confirmText = rename_texts::ConfirmReplace.toString();
+    const bool caseMatters = HasCaseVariants(findText);
     operation.newName = [=](const QString& rowName, qint64) {
-        return ReplacedName(rowName, findText, replacement);
+        return Replaced(rowName, findText, replacement, caseMatters);
     };
     return operation;
 }

@@ -33,6 +33,10 @@ class ReplaceOperationTest : public QObject {
         QTest::newRow("not contained") << u"report.txt"_s << u"xyz"_s << u"b"_s << test::None;
         QTest::newRow("width is not case")
             << u"ＳＡＭＰＬＥ.txt"_s << u"sample"_s << u"x"_s << test::None;
+        QTest::newRow("text without case not contained")
+            << u"第1話.mp4"_s << u"第_"_s << u"x"_s << test::None;
+        QTest::newRow("letter whose capital is a letter of its own")
+            << u"STRAẞE.txt"_s << u"ß"_s << u"ss"_s << u"STRAẞE.txt"_s;
     }
     void computesNewName() {
         QFETCH(QString, name);
