@@ -10,7 +10,8 @@ QString BatchRun::Details() const {
     return plan.selectedCount > 0 ? PlanDetails(plan) : QString();
 }
 
-BatchRun PlanBatch(const BatchRequest& request) {
+BatchRun PlanBatch(const BatchRequest& request, const NameIndex* entriesIndex,
+                   std::span<const NameLookup> selectedLookups) {
     BatchRun run;
     if (request.operation.check) {
         if (std::optional<QString> problem = request.operation.check()) {
@@ -27,7 +28,8 @@ BatchRun PlanBatch(const BatchRequest& request) {
         entries.names = request.selectedNames;
         run.plan = PlanRenames(request.selectedNames, request.operation.newName, entries);
     } else {
-        run.plan = PlanRenames(request.selectedNames, request.operation.newName, request.entries);
+        run.plan = PlanRenames(request.selectedNames, request.operation.newName, request.entries,
+                               entriesIndex, selectedLookups);
     }
     return run;
 }

@@ -46,8 +46,11 @@ struct BatchRun {
     QString Details() const;
 };
 
-// Checks the operation's inputs and plans every selected row against the folder's entries.
-BatchRun PlanBatch(const BatchRequest& request);
+// Checks the operation's inputs and plans every selected row against the folder's entries,
+// through the index of their names and the selected names' lookups in it where these are kept
+// between plans (see PlanRenames).
+BatchRun PlanBatch(const BatchRequest& request, const NameIndex* entriesIndex = nullptr,
+                   std::span<const NameLookup> selectedLookups = {});
 
 // How one planned row ended.
 struct RowOutcome {

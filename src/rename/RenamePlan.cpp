@@ -1,9 +1,10 @@
 #include "rename/RenamePlan.h"
 
-#include <QHash>
+#include <limits>
 
 #include "platform/FileNameCodec.h"
 #include "rename/FileNameRules.h"
+#include "rename/NameIndex.h"
 #include "rename/RenameTexts.h"
 
 namespace miravel {
@@ -12,9 +13,10 @@ namespace {
 
 // Who holds a name in the folder while the run is followed: the planned row that gave it the
 // name (0 and up), or a file that was there from the start: -1, or -2 - i when planned row i
-// is that file, which a name freed further down the table needs to know.
-using Holders = QHash<QString, qsizetype>;
+// is that file, which a name freed further down the table needs to know. A name renamed away
+// is held by none.
 constexpr qsizetype kFromTheStart = -1;
+constexpr qsizetype kFreed = std::numeric_limits<qsizetype>::min();
 constexpr qsizetype FromTheStartPlannedAt(qsizetype index) {
     return -2 - index;
 }
@@ -52,67 +54,112 @@ bool TooLong(const QString& name) {
 }  // namespace
 
 RenamePlan PlanRenames(const QStringList& selectedNames, const NewNameFunction& newName,
-                       const FolderEntries& folder) {
-    const auto key = [&folder](const QString& name) {
-        return folder.ignoresCase ? name.toCaseFolded() : name;
-    };
+                       const FolderEntries& folder, const NameIndex* folderIndex,
+                       std::span<const NameLookup> selectedLookups) {
+    std::optional<NameIndex> ownIndex;
+    if (folderIndex == nullptr || !folderIndex->IsOf(folder.names, folder.ignoresCase)) {
+        folderIndex = &ownIndex.emplace(folder.names, folder.ignoresCase);
+        selectedLookups = {};
+    }
+    const bool ignoresCase = folder.ignoresCase;
 
+    // What a row's names tell without the rows before it, found while its names are at hand:
+    // the names are scattered in memory, the run's order is followed on these alone.
+    struct Found {
+        size_t newHash = 0;
+        qint32 oldNumber = -1;  // the old name's number in the folder, -1: gone
+        qint32 newNumber = -1;  // the new name's, -1: no file had it at the start
+        bool sameKey = false;   // only the letters' case changes
+    };
     RenamePlan plan;
     plan.selectedCount = selectedNames.size();
+    std::vector<Found> found;
+    plan.rows.reserve(size_t(selectedNames.size()));
+    found.reserve(size_t(selectedNames.size()));
+    // The new names' keys where case is ignored, by planned row.
+    std::vector<QString> newKeys;
+    // Who holds each of the folder's names while the run is followed, by the name's number.
+    std::vector<qsizetype> holders(size_t(folderIndex->Size()), kFromTheStart);
+    QString oldFolded;
     for (qsizetype index = 0; index < selectedNames.size(); ++index) {
-        std::optional<QString> name = newName(selectedNames[index], qint64(index));
+        const QString& oldName = selectedNames[index];
+        std::optional<QString> name = newName(oldName, qint64(index));
         if (!name)
             continue;
         // Compared, shown and renamed as the bytes the disk will hold.
-        plan.rows.push_back(
-            {selectedNames[index], CanonicalFileName(*name), PlanMark::Renames, index});
-    }
-
-    // Each hash operation counts at a hundred thousand rows: every name is looked up once here
-    // and at most three times more below.
-    Holders holders;
-    holders.reserve(folder.names.size());
-    for (const QString& name : folder.names)
-        holders.insert(key(name), kFromTheStart);
-    std::vector<char> present(plan.rows.size(), 0);
-    for (size_t index = 0; index < plan.rows.size(); ++index) {
-        const auto holder = holders.find(key(plan.rows[index].oldName));
-        if (holder != holders.end()) {
-            *holder = FromTheStartPlannedAt(qsizetype(index));
-            present[index] = 1;
-        }
-    }
-
-    // The checks come in the order in which the rename itself meets them, so the mark is the
-    // failure the rename will report.
-    for (qsizetype index = 0; index < qsizetype(plan.rows.size()); ++index) {
-        PlannedRename& row = plan.rows[size_t(index)];
-        const QString oldKey = key(row.oldName);
-        const QString newKey = key(row.newName);
-        if (!IsSafeBareName(row.newName) || !IsSafeBareName(row.oldName)) {
+        PlannedRename& row = plan.rows.emplace_back(
+            PlannedRename{oldName, CanonicalFileName(*name), PlanMark::Renames, index});
+        Found& facts = found.emplace_back();
+        const QStringView oldKey =
+            ignoresCase ? QStringView(oldFolded = oldName.toCaseFolded()) : QStringView(oldName);
+        // The hash, of a name at hand, costs less than a lookup in a table that large.
+        const size_t oldHash = KeySlots::Hash(oldKey);
+        const bool looked = size_t(index) < selectedLookups.size() &&
+                            selectedLookups[size_t(index)].hash == oldHash;
+        facts.oldNumber =
+            looked ? selectedLookups[size_t(index)].number : folderIndex->Find(oldKey, oldHash);
+        if (facts.oldNumber >= 0)
+            holders[size_t(facts.oldNumber)] = FromTheStartPlannedAt(qsizetype(found.size() - 1));
+        QString& newKey =
+            ignoresCase ? newKeys.emplace_back(row.newName.toCaseFolded()) : row.newName;
+        // The checks come in the order in which the rename itself meets them, so the mark is
+        // the failure the rename will report.
+        if (!IsSafeBareName(row.newName) || !IsSafeBareName(oldName)) {
             row.mark = PlanMark::UnusableName;
-        } else if (!present[size_t(index)]) {
+        } else if (facts.oldNumber < 0) {
             row.mark = PlanMark::Missing;
-        } else if (row.newName == row.oldName) {
+        } else if (row.newName == oldName) {
             row.mark = PlanMark::NothingToDo;
         } else if (TooLong(row.newName)) {
             row.mark = PlanMark::NameTooLong;
-        } else if (const auto found =
-                       newKey != oldKey ? holders.constFind(newKey) : holders.constEnd();
-                   found != holders.constEnd()) {
-            const qsizetype holder = *found;
-            if (holder >= 0)
-                row.mark = PlanMark::SameAsEarlierRow;
-            else if (folder.sameFile && folder.sameFile(row.oldName, row.newName))
-                row.mark = PlanMark::NothingToDo;
-            else if (holder < kFromTheStart && FromTheStartPlannedAt(holder) > index)
-                row.mark = PlanMark::NameTakenUntilLater;
-            else
-                row.mark = PlanMark::NameTaken;
+        } else if (ignoresCase && newKey == oldKey) {
+            facts.sameKey = true;
+            facts.newNumber = facts.oldNumber;
+        } else {
+            facts.newHash = KeySlots::Hash(newKey);
+            facts.newNumber = folderIndex->Find(newKey, facts.newHash);
         }
-        if (row.mark == PlanMark::Renames) {
-            holders.remove(oldKey);
-            holders.insert(newKey, index);
+    }
+
+    // The names no file had at the start, by the planned row that gives them.
+    KeySlots given;
+    given.Reset(qsizetype(plan.rows.size()));
+    const auto newKeyOf = [&](qint32 index) {
+        return ignoresCase ? QStringView(newKeys[size_t(index)])
+                           : QStringView(plan.rows[size_t(index)].newName);
+    };
+    for (qsizetype index = 0; index < qsizetype(plan.rows.size()); ++index) {
+        PlannedRename& row = plan.rows[size_t(index)];
+        const Found& facts = found[size_t(index)];
+        if (row.mark == PlanMark::Renames && !facts.sameKey) {
+            std::optional<qsizetype> holder;
+            if (facts.newNumber >= 0) {
+                if (holders[size_t(facts.newNumber)] != kFreed)
+                    holder = holders[size_t(facts.newNumber)];
+            } else if (const qint32 earlier =
+                           given.Find(newKeyOf(qint32(index)), facts.newHash, newKeyOf);
+                       earlier >= 0) {
+                holder = earlier;
+            }
+            if (!holder) {
+                // Nobody holds the name: the rename takes it.
+            } else if (*holder >= 0) {
+                row.mark = PlanMark::SameAsEarlierRow;
+            } else if (folder.sameFile && folder.sameFile(row.oldName, row.newName)) {
+                row.mark = PlanMark::NothingToDo;
+            } else if (*holder < kFromTheStart && FromTheStartPlannedAt(*holder) > index) {
+                row.mark = PlanMark::NameTakenUntilLater;
+            } else {
+                row.mark = PlanMark::NameTaken;
+            }
+        }
+        // A row that renames was found in the folder.
+        if (row.mark == PlanMark::Renames && facts.oldNumber >= 0) {
+            holders[size_t(facts.oldNumber)] = kFreed;
+            if (facts.newNumber >= 0)
+                holders[size_t(facts.newNumber)] = index;
+            else
+                given.Insert(facts.newHash, qint32(index));
         }
         if (row.mark == PlanMark::NothingToDo)
             ++plan.unchanged;

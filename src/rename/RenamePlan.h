@@ -4,9 +4,11 @@
 #include <QStringList>
 #include <functional>
 #include <optional>
+#include <span>
 #include <vector>
 
 #include "platform/FileIdentity.h"
+#include "rename/NameIndex.h"
 
 namespace miravel {
 
@@ -61,9 +63,13 @@ struct RenamePlan {
 
 // The names the run will give, row by row in table order, each marked with the outcome that
 // a rename in that order can have: the folder's names are followed through every earlier
-// rename of the run. Linear in the rows and entries.
+// rename of the run. Linear in the rows and entries; linear in the rows alone when given the
+// index of the folder's names (one of other names is not used). With it may come, by selected
+// row, what the index said of the row's name before: a lookup whose hash is not that of the
+// name's key is done again.
 RenamePlan PlanRenames(const QStringList& selectedNames, const NewNameFunction& newName,
-                       const FolderEntries& folder);
+                       const FolderEntries& folder, const NameIndex* folderIndex = nullptr,
+                       std::span<const NameLookup> selectedLookups = {});
 
 // Why a row is expected to fail, as the confirmation and the preview tell it; empty for a
 // mark that does not fail.

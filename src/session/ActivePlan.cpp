@@ -4,6 +4,7 @@
 #include "files/RowSelection.h"
 #include "files/RowSelectionModel.h"
 #include "rename/FolderEntriesRead.h"
+#include "rename/NameIndex.h"
 #include "session/FolderSession.h"
 #include "session/PhotoDates.h"
 
@@ -38,6 +39,7 @@ ActivePlan::ActivePlan(FileSystem& fileSystem, const FolderSession& session,
 
     connect(table_, &QAbstractItemModel::modelReset, this, [this] {
         planRowOf_.assign(size_t(table_->rowCount()), -1);
+        rowLookups_.clear();
         MarkStale();
     });
     connect(table_, &FileTableModel::RowsPermuted, this, [this](const std::vector<int>& to) {
@@ -45,11 +47,19 @@ ActivePlan::ActivePlan(FileSystem& fileSystem, const FolderSession& session,
         for (size_t row = 0; row < to.size() && row < planRowOf_.size(); ++row)
             moved[size_t(to[row])] = planRowOf_[row];
         planRowOf_ = std::move(moved);
+        if (rowLookups_.size() == to.size()) {
+            std::vector<NameLookup> lookups(to.size());
+            for (size_t row = 0; row < to.size(); ++row)
+                lookups[size_t(to[row])] = rowLookups_[row];
+            rowLookups_ = std::move(lookups);
+        }
     });
     connect(table_, &QAbstractItemModel::layoutChanged, this, &ActivePlan::MarkStale);
     connect(table_, &QAbstractItemModel::rowsRemoved, this,
             [this](const QModelIndex&, int first, int last) {
                 planRowOf_.erase(planRowOf_.begin() + first, planRowOf_.begin() + last + 1);
+                if (rowLookups_.size() >= size_t(last) + 1)
+                    rowLookups_.erase(rowLookups_.begin() + first, rowLookups_.begin() + last + 1);
                 MarkStale();
             });
     connect(table_, &QAbstractItemModel::rowsInserted, this,
@@ -84,6 +94,12 @@ QStringList ActivePlan::TableNames() const {
     for (const FileRow& row : table_->Rows())
         names << row.name;
     return names;
+}
+
+void ActivePlan::SetEntries(FolderEntries entries) {
+    entries_ = std::move(entries);
+    entriesIndex_ = std::make_shared<NameIndex>(entries_.names, entries_.ignoresCase);
+    rowLookups_.clear();
 }
 
 void ActivePlan::SetFolder(const QString& folder) {
@@ -121,7 +137,7 @@ std::shared_ptr<const BatchRun> ActivePlan::ForRun() {
         return run;
     FolderEntries entries = ReadFolderEntries(fileSystem_, folder_, TableNames());
     if (entries.names != entries_.names || entries.ignoresCase != entries_.ignoresCase) {
-        entries_ = std::move(entries);
+        SetEntries(std::move(entries));
         stale_ = true;
     }
     // A run reads the photos' dates it needs itself, anew where a file changed since.
@@ -142,6 +158,7 @@ void ActivePlan::MakePlan(FolderSession::PhotoDateRead datesRead) {
     request.selectedNames.reserve(qsizetype(rows.size()));
     for (int row : rows)
         request.selectedNames << table_->Row(row).name;
+    std::vector<NameLookup> selectedLookups;
     // The folder's entries are read only for a plan that passed its checks and has rows.
     const bool checked = !request.operation.check || !request.operation.check();
     if (!rows.empty() && checked) {
@@ -150,13 +167,22 @@ void ActivePlan::MakePlan(FolderSession::PhotoDateRead datesRead) {
                 operation_, session_.SelectedRowDates(datesRead, &datesComplete_));
         }
         if (!entriesRead_) {
-            entries_ = ReadFolderEntries(fileSystem_, folder_, TableNames());
+            SetEntries(ReadFolderEntries(fileSystem_, folder_, TableNames()));
             entriesRead_ = true;
         }
         request.entries = entries_;
+        if (rowLookups_.size() != size_t(table_->rowCount())) {
+            rowLookups_.clear();
+            rowLookups_.reserve(size_t(table_->rowCount()));
+            for (const FileRow& row : table_->Rows())
+                rowLookups_.push_back(entriesIndex_->Look(row.name));
+        }
+        selectedLookups.reserve(rows.size());
+        for (int row : rows)
+            selectedLookups.push_back(rowLookups_[size_t(row)]);
         skipReason_ = request.operation.skipReason;
     }
-    auto run = std::make_shared<BatchRun>(PlanBatch(request));
+    auto run = std::make_shared<BatchRun>(PlanBatch(request, entriesIndex_.get(), selectedLookups));
     planRowOf_.assign(size_t(table_->rowCount()), -1);
     for (size_t at = 0; at < run->plan.rows.size(); ++at)
         planRowOf_[size_t(rows[size_t(run->plan.rows[at].selectedIndex)])] = qint32(at);

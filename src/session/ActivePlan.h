@@ -55,6 +55,7 @@ class ActivePlan : public QObject, public PreviewSource {
     void MarkStale();
     void MakePlan(FolderSession::PhotoDateRead datesRead);
     QStringList TableNames() const;
+    void SetEntries(FolderEntries entries);
 
     FileSystem& fileSystem_;
     const FolderSession& session_;
@@ -63,6 +64,10 @@ class ActivePlan : public QObject, public PreviewSource {
     QString folder_;
     OperationRequest operation_;
     FolderEntries entries_;
+    std::shared_ptr<const NameIndex> entriesIndex_;  // of entries_, made with them
+    // Per table row, what entriesIndex_ said of its name; moved with the rows, and looked up
+    // again for every row when the folder is read again or the table filled anew.
+    std::vector<NameLookup> rowLookups_;
     bool entriesRead_ = false;
     bool stale_ = true;
     bool datesComplete_ = true;  // every photo date the plan needed was known

@@ -6,6 +6,7 @@
 #include "platform/SystemErrorText.h"
 #include "rename/BatchRename.h"
 #include "rename/FolderEntriesRead.h"
+#include "rename/NameIndex.h"
 #include "rename/RenamePlan.h"
 #include "support/BatchDialogue.h"
 #include "support/ScriptedMessageBoxes.h"
@@ -70,6 +71,14 @@ QStringList NamesAfter(QStringList names, const RenamePlan& plan) {
     }
     names.sort();
     return names;
+}
+
+// The names' lookups in the index, as a caller that plans again and again keeps them.
+std::vector<NameLookup> LookUp(const NameIndex& index, const QStringList& names) {
+    std::vector<NameLookup> lookups;
+    for (const QString& name : names)
+        lookups.push_back(index.Look(name));
+    return lookups;
 }
 
 // Reports every name of other case as the same file, as a file system that ignores case does.
@@ -177,6 +186,18 @@ class RenamePlanTest : public QObject {
                  marks.size() - marks.count(u"renames"_s) - marks.count(u"nothing to do"_s));
         QCOMPARE(plan.unchanged, marks.count(u"nothing to do"_s));
         QCOMPARE(plan.changes + plan.unchanged, qsizetype(plan.rows.size()));
+
+        // A plan through an index kept between plans marks alike: with the rows' lookups, with
+        // lookups that moved to other rows, and with an index of other names and its lookups.
+        const NameIndex index(folder, ignoresCase);
+        std::vector<NameLookup> lookups = LookUp(index, selected);
+        QCOMPARE(Marks(PlanRenames(selected, Mapping(mapping), entries, &index, lookups)), marks);
+        std::reverse(lookups.begin(), lookups.end());
+        QCOMPARE(Marks(PlanRenames(selected, Mapping(mapping), entries, &index, lookups)), marks);
+        const NameIndex other(selected, ignoresCase);
+        QCOMPARE(Marks(PlanRenames(selected, Mapping(mapping), entries, &other,
+                                   LookUp(other, selected))),
+                 marks);
     }
 
     void hardLinkOfTheSameFileIsNothingToDo() {
