@@ -109,6 +109,7 @@ bool FileTableModel::SetRowName(int row, const QString& name) {
     FileRow& edited = rows_[static_cast<size_t>(row)];
     if (edited.name != name) {
         edited.name = name;
+        nameRanks_.clear();
         const QModelIndex changed = index(row, kNameColumn);
         Q_EMIT dataChanged(changed, changed, {Qt::DisplayRole, Qt::EditRole});
     }
@@ -177,12 +178,30 @@ void FileTableModel::sort(int column, Qt::SortOrder order) {
     if (count < 2)
         return;
 
-    std::vector<quint32> sourceOf = SortedRowOrder(rows_, column, order);
+    const bool byName = column == kNameColumn;
+    const bool descending = order == Qt::DescendingOrder;
+    std::vector<quint32> sourceOf;
+    if (byName && nameRanks_.size() == count) {
+        sourceOf = RowsInRankOrder(nameRanks_, descending);
+        if (sourceOf.size() != count)
+            nameRanks_.clear();
+    }
+    if (sourceOf.size() != count)
+        sourceOf = SortedRowOrder(rows_, column, order);
     std::vector<int> newPosition(count);
     bool moves = false;
     for (size_t i = 0; i < count; ++i) {
         newPosition[sourceOf[i]] = static_cast<int>(i);
         moves = moves || sourceOf[i] != i;
+    }
+    if (moves && nameRanks_.size() == count) {
+        std::vector<quint32> rankSource = sourceOf;
+        ApplyRowOrder(nameRanks_, rankSource);
+    }
+    if (byName && nameRanks_.size() != count) {
+        nameRanks_.resize(count);
+        for (size_t row = 0; row < count; ++row)
+            nameRanks_[row] = quint32(descending ? count - 1 - row : row);
     }
     if (!moves)
         return;  // already in that order: nothing for the views to redo
@@ -219,6 +238,7 @@ void FileTableModel::OrderListedRows(std::vector<FileRow>& rows) const {
 void FileTableModel::SetRows(std::vector<FileRow> rows) {
     beginResetModel();
     rows_ = std::move(rows);
+    nameRanks_.clear();
     endResetModel();
 }
 
@@ -257,6 +277,9 @@ void FileTableModel::RemoveRowsAt(std::vector<int> rows) {
     for (auto run = runs.rbegin(); run != runs.rend(); ++run) {
         beginRemoveRows({}, run->first, run->second);
         rows_.erase(rows_.begin() + run->first, rows_.begin() + run->second + 1);
+        // The others keep their order: their ranks stay true.
+        if (nameRanks_.size() == rows_.size() + size_t(run->second - run->first + 1))
+            nameRanks_.erase(nameRanks_.begin() + run->first, nameRanks_.begin() + run->second + 1);
         endRemoveRows();
     }
 }
@@ -282,6 +305,7 @@ void FileTableModel::AddRows(std::vector<FileRow> rows) {
         row.sizeDigits = std::max(sizeDigits, static_cast<qint8>(DigitCount(row.size)));
     }
     const int first = rowCount();
+    nameRanks_.clear();
     beginInsertRows({}, first, first + int(rows.size()) - 1);
     rows_.insert(rows_.end(), std::make_move_iterator(rows.begin()),
                  std::make_move_iterator(rows.end()));

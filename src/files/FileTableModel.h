@@ -58,6 +58,7 @@ class FileTableModel : public QAbstractTableModel {
     void RefillListedRows(Make make) {
         beginResetModel();
         std::vector<FileRow>().swap(rows_);
+        nameRanks_.clear();
         std::vector<FileRow> rows = make();
         OrderListedRows(rows);
         rows_ = std::move(rows);
@@ -102,6 +103,9 @@ class FileTableModel : public QAbstractTableModel {
     QVariant PreviewData(int row, int role) const;
     void OrderListedRows(std::vector<FileRow>& rows) const;
 
+    // Each row's place in name order, from the last sort by name while no name has changed
+    // since: sorting by name again orders numbers and reads no name. Empty when not known.
+    std::vector<quint32> nameRanks_;
     int lastSortColumn_ = kNameColumn;
     int sortColumn_ = kNameColumn;
     Qt::SortOrder sortOrder_ = Qt::AscendingOrder;

@@ -2,6 +2,7 @@
 
 #include <QHash>
 #include <algorithm>
+#include <limits>
 #include <numeric>
 
 #include "files/Formats.h"
@@ -128,6 +129,27 @@ std::vector<quint32> SortedRowOrder(const std::vector<FileRow>& rows, int column
             return OrderByTexts(rows, column, descending);
     }
     return OrderByKeys(items, descending);
+}
+
+std::vector<quint32> RowsInRankOrder(const std::vector<quint32>& ranks, bool descending) {
+    if (ranks.empty())
+        return {};
+    const quint32 top = *std::max_element(ranks.begin(), ranks.end());
+    constexpr quint32 kNoRow = std::numeric_limits<quint32>::max();
+    std::vector<quint32> rowOfRank(size_t(top) + 1, kNoRow);
+    for (size_t row = 0; row < ranks.size(); ++row) {
+        if (rowOfRank[ranks[row]] != kNoRow)
+            return {};
+        rowOfRank[ranks[row]] = quint32(row);
+    }
+    std::vector<quint32> order;
+    order.reserve(ranks.size());
+    for (quint32 row : rowOfRank)
+        if (row != kNoRow)
+            order.push_back(row);
+    if (descending)
+        std::reverse(order.begin(), order.end());
+    return order;
 }
 
 }  // namespace miravel

@@ -14,6 +14,10 @@ namespace miravel {
 std::vector<quint32> SortedRowOrder(const std::vector<FileRow>& rows, int column,
                                     Qt::SortOrder order);
 
+// The rows in the order of their ranks (distinct numbers), as SortedRowOrder gives it; empty
+// when two rows share a rank.
+std::vector<quint32> RowsInRankOrder(const std::vector<quint32>& ranks, bool descending);
+
 // Puts items[sourceOf[i]] at i for every i, in place, following the permutation's cycles.
 // sourceOf is used up.
 template <typename T>

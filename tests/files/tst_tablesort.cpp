@@ -164,6 +164,44 @@ class TableSortTest : public QObject {
         model.SortByColumn(kNameColumn);
         QCOMPARE(Names(model), (QStringList{"ep1.mp4", "EP2.mp4", "ep10.mp4"}));
     }
+
+    // A sort by name that follows an earlier one reuses its order; whatever changed the rows in
+    // between, it ends as a sort of the rows as they now are.
+    void nameSortAfterChangesSortsTheRowsAsTheyAre_data() {
+        QTest::addColumn<QString>("change");
+        QTest::addColumn<bool>("descending");
+        for (const char* change : {"none", "rename", "add", "remove"}) {
+            QTest::newRow(qPrintable(QStringLiteral("%1, ascending").arg(change)))
+                << QString(change) << false;
+            QTest::newRow(qPrintable(QStringLiteral("%1, descending").arg(change)))
+                << QString(change) << true;
+        }
+    }
+    void nameSortAfterChangesSortsTheRowsAsTheyAre() {
+        QFETCH(QString, change);
+        QFETCH(bool, descending);
+        FileTableModel model;
+        QAbstractItemModelTester tester(&model);
+        model.SetRows(FilledRows(
+            {{"ep10.mp4", 5}, {"EP2.mp4", 1}, {"ep1.mp4", 3}, {"b.txt", 4}, {"映像.mkv", 2}}));
+        model.sort(kNameColumn, Qt::DescendingOrder);
+        model.sort(kSizeColumn, Qt::AscendingOrder);
+        if (change == "rename")
+            QVERIFY(model.SetRowName(0, QStringLiteral("a0.txt")));
+        else if (change == "add")
+            model.AddRows(FilledRows({{"a.txt", 100}}));
+        else if (change == "remove")
+            model.RemoveRowsAt({1});
+        model.sort(kMadeColumn, Qt::DescendingOrder);
+        const Qt::SortOrder order = descending ? Qt::DescendingOrder : Qt::AscendingOrder;
+        model.sort(kNameColumn, order);
+
+        FileTableModel fresh;
+        fresh.SetRows(model.Rows());
+        fresh.sort(kSizeColumn, Qt::AscendingOrder);
+        fresh.sort(kNameColumn, order);
+        QCOMPARE(Names(model), Names(fresh));
+    }
 };
 
 QTEST_GUILESS_MAIN(TableSortTest)
