@@ -31,6 +31,11 @@ class RecordingFileSystem : public FileSystem {
         lastNew = newName;
         return {RenameOutcome::Kind::Renamed, {}};
     }
+    // A batch renames files: the same record.
+    RenameOutcome RenameFileInFolder(const QString& folder, const QString& oldName,
+                                     const QString& newName) override {
+        return RenameInFolder(folder, oldName, newName);
+    }
     int calls = 0;
     QString lastFolder, lastOld, lastNew;
 };
