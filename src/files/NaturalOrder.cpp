@@ -83,6 +83,13 @@ int CompareKeys(QStringView left, QStringView right) {
     return 0;
 }
 
+// Two keys, each either folded already or plain ASCII to be lowered while comparing.
+int CompareEitherKeys(QStringView a, bool aFoldAscii, QStringView b, bool bFoldAscii) {
+    if (aFoldAscii)
+        return bFoldAscii ? CompareKeys<true, true>(a, b) : CompareKeys<true, false>(a, b);
+    return bFoldAscii ? CompareKeys<false, true>(a, b) : CompareKeys<false, false>(a, b);
+}
+
 }  // namespace
 
 QString NaturalSortKey(const QString& name) {
@@ -98,17 +105,10 @@ int NaturalCompare(QStringView left, QStringView right) {
 int CompareNamesNaturally(QStringView left, QStringView right) {
     const bool leftAscii = IsAscii(left);
     const bool rightAscii = IsAscii(right);
-    int result;
-    if (leftAscii && rightAscii) {
-        result = CompareKeys<true, true>(left, right);
-    } else if (leftAscii) {
-        result = CompareKeys<true, false>(left, right.toString().toCaseFolded());
-    } else if (rightAscii) {
-        result = CompareKeys<false, true>(left.toString().toCaseFolded(), right);
-    } else {
-        result = CompareKeys<false, false>(left.toString().toCaseFolded(),
-                                           right.toString().toCaseFolded());
-    }
+    const QString leftFolded = leftAscii ? QString() : left.toString().toCaseFolded();
+    const QString rightFolded = rightAscii ? QString() : right.toString().toCaseFolded();
+    const int result = CompareEitherKeys(leftAscii ? left : QStringView(leftFolded), leftAscii,
+                                         rightAscii ? right : QStringView(rightFolded), rightAscii);
     return result != 0 ? result : left.compare(right);
 }
 
@@ -199,16 +199,8 @@ void NaturalNameOrder::Add(const QString& name) {
 }
 
 int NaturalNameOrder::CompareInFull(const Entry& a, const Entry& b) const {
-    int result;
-    if (a.foldAscii)
-        result = b.foldAscii ? CompareKeys<true, true>(a.key, b.key)
-                             : CompareKeys<true, false>(a.key, b.key);
-    else
-        result = b.foldAscii ? CompareKeys<false, true>(a.key, b.key)
-                             : CompareKeys<false, false>(a.key, b.key);
-    if (result != 0)
-        return result;
-    return a.name.compare(b.name);
+    const int result = CompareEitherKeys(a.key, a.foldAscii, b.key, b.foldAscii);
+    return result != 0 ? result : a.name.compare(b.name);
 }
 
 int NaturalNameOrder::Compare(size_t left, size_t right) const {
